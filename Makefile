@@ -1,0 +1,31 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+BUILD_DIR ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+ifdef CI
+CMAKE_FLAGS += -DGLINT_WERROR=ON
+endif
+
+.PHONY: deps build run test asan bench package clean
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	$(BUILD_DIR)/src/ui/glint-galore
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DGLINT_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build build-asan -j$(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan

@@ -1,0 +1,53 @@
+#include "core/machine.h"
+
+namespace glint {
+
+namespace {
+
+const char* trueFalse(bool flag)
+{
+    return flag ? "True" : "False";
+}
+
+} // namespace
+
+void Machine::Timer2_Timer()
+{
+    ui.Label4.caption = trueFalse(holdAllowed);
+    ui.Label5.caption = trueFalse(holdLeft);
+    ui.Label6.caption = trueFalse(holdMiddle);
+    ui.Label7.caption = trueFalse(holdRight);
+
+    // Once the prize box has reached exactly £70 it stays there for good.
+    constexpr const char* kPrizeCap = "\u00A370";
+    if (ui.prizeMoney.text != kPrizeCap)
+        ui.prizeMoney.text = "\u00A3" + std::to_string(cashPot.floorWholeOfFraction(70, 100));
+
+    // The sequence keeps its rhythm whether or not anybody plays.
+    ++attractStep;
+    if (attractStep == 5)
+        attractStep = 1;
+
+    if (nudges != 0 || credit != Money())
+        return;
+    if (holdAllowed)
+        stopSound();
+    holdAllowed = false;
+    switch (attractStep) {
+    case 1:
+        ui.status.caption = "Please Insert Some Money To Play";
+        break;
+    case 2:
+        ui.status.caption = "KQProductions Present...";
+        break;
+    case 3:
+        ui.status.caption = "$$-Glint Galore-$$";
+        playSound("theme.wav", 1);
+        break;
+    default:
+        ui.status.caption = "\u00A9 2026 KQProductions";
+        break;
+    }
+}
+
+} // namespace glint

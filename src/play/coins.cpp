@@ -1,0 +1,33 @@
+#include "core/machine.h"
+#include "core/saturate.h"
+
+namespace glint {
+
+void Machine::Command3_Click()
+{
+    coins = saturatingAdd(coins, -1);
+    if (coins <= 0) {
+        platform_.messageBox("Your Skint.. go home!");
+        return;
+    }
+    credit += Money::fromWhole(1);
+    cashPot += Money::fromWhole(1);
+    ui.status.caption = playsText();
+    playSound("inMoney.wav", 1);
+    showTrail(0);
+}
+
+void Machine::Command5_Click()
+{
+    coins = saturatingAdd(coins, 5);
+    platform_.messageBox("Give me more Money");
+}
+
+void Machine::Command4_Click()
+{
+    cheatCount = saturatingAdd(cheatCount, 5);
+    ui.status.caption = "Cheater! - " + std::to_string(cheatCount);
+    playSound("cheat.wav", 1);
+}
+
+} // namespace glint

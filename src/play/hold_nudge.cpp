@@ -1,0 +1,67 @@
+#include "core/machine.h"
+
+namespace glint {
+
+namespace {
+
+struct ReelButton {
+    const char* holdText;
+    const char* cancelText;
+};
+
+} // namespace
+
+void Machine::nudgel_Click()
+{
+    holdOrNudge(Reel::Left);
+}
+
+void Machine::nudgem_Click()
+{
+    holdOrNudge(Reel::Middle);
+}
+
+void Machine::nudgeR_Click()
+{
+    holdOrNudge(Reel::Right);
+}
+
+void Machine::holdOrNudge(Reel reel)
+{
+    bool* hold = &holdLeft;
+    int32_t* position = &reelLeft;
+    const ListBox* strip = &ui.List1;
+    ReelButton texts{"Holding Left", "Cancel Left"};
+    if (reel == Reel::Middle) {
+        hold = &holdMiddle;
+        position = &reelMiddle;
+        strip = &ui.List2;
+        texts = {"Holding Middle", "Cancel Middle"};
+    } else if (reel == Reel::Right) {
+        hold = &holdRight;
+        position = &reelRight;
+        strip = &ui.List3;
+        texts = {"Holding Right", "Cancel Right"};
+    }
+
+    if (holdAllowed) {
+        ui.status.caption = *hold ? texts.cancelText : texts.holdText;
+        *hold = !*hold;
+    }
+    if (nudges <= 0)
+        return;
+
+    *hold = false;
+    --nudges;
+    showNudges();
+    // A nudge moves the reel down: the symbol above comes onto the win line.
+    --*position;
+    if (*position < 0)
+        *position = 15;
+    drawReels();
+    trailPoints = static_cast<int16_t>(trailPoints + symbolPoints.at(static_cast<size_t>(stripEntry(*strip, *position))));
+    ui.nopoints.caption = std::to_string(trailPoints);
+    scoreSpin();
+}
+
+} // namespace glint

@@ -1,0 +1,84 @@
+#include "core/machine.h"
+
+namespace glint {
+
+namespace {
+
+constexpr int16_t kBonusRung = 4;
+constexpr Money kStake = Money::fromCents(25);
+constexpr int32_t kLoop = 9;
+
+} // namespace
+
+void Machine::Command2_Click()
+{
+    if (nudges > 0 && trailPoints != kBonusRung)
+        return;
+    stopSound();
+
+    if (trailPoints == kBonusRung) {
+        // This press stops the bonus selector on its feature. It also leaves
+        // the bonus rung, or every later press would land here again and the
+        // machine could never be played.
+        nudges = 0;
+        stopBonus();
+        trailPoints = 0;
+        ui.nopoints.caption = std::to_string(trailPoints);
+        return;
+    }
+    if (!(credit > Money()))
+        return;
+
+    credit -= kStake;
+    ui.cashpot.text = platform_.formatCurrency(cashPot);
+    ui.status.caption = playsText();
+    if (!trailHeld)
+        showTrail(0);
+    pickStops();
+
+    const std::array<int32_t, 3> line = winLine();
+    int32_t total = heldTrailPoints;
+    for (int32_t symbol : line)
+        total += symbolPoints.at(static_cast<size_t>(symbol));
+    trailPoints = static_cast<int16_t>(total);
+    ui.nopoints.caption = std::to_string(trailPoints);
+    scoreSpin();
+
+    const int32_t nudgeDraw = rnd.below(5) - cheatCount;
+    holdLeft = holdMiddle = holdRight = false;
+    if (nudgeDraw <= 0) {
+        playSound("nudges.wav", kLoop);
+        nudges = rnd.below(3) + 1 + cheatCount;
+        showNudges();
+        return;
+    }
+
+    holdAllowed = false;
+    const int32_t holdDraw = rnd.below(4) - cheatCount;
+    if (holdDraw <= 0) {
+        holdAllowed = true;
+        playSound("Hold.wav", kLoop);
+        ui.status.caption = "Hold Any?";
+    }
+    const int32_t trailHoldDraw = rnd.below(4) - cheatCount;
+    if (trailHoldDraw == 0) {
+        trailHeld = true;
+        ui.trailHeldLight.foreColor = kRed;
+        heldTrailPoints = trailPoints;
+    } else {
+        trailHeld = false;
+        ui.trailHeldLight.foreColor = kGrey;
+        heldTrailPoints = 0;
+    }
+}
+
+void Machine::showNudges()
+{
+    ui.status.caption = std::to_string(nudges) + " nudges";
+    if (nudges == 0) {
+        ui.status.caption = playsText();
+        stopSound();
+    }
+}
+
+} // namespace glint

@@ -1,0 +1,40 @@
+#include "core/machine.h"
+
+namespace glint {
+
+namespace {
+
+constexpr int16_t kBonusRung = 4;
+constexpr int16_t kPastTheLadder = 9;
+
+} // namespace
+
+void Machine::scoreSpin()
+{
+    ui.myDebug.addItem("TOTALPOINTS: " + std::to_string(trailPoints));
+    ui.myDebug.addItem("THVale: " + std::to_string(heldTrailPoints));
+    if (trailPoints == kBonusRung && nudges != 0)
+        nudges = 0;
+    showTrail(trailPoints);
+
+    const std::array<int32_t, 3> line = winLine();
+    const bool threeInARow = symbolPoints.at(static_cast<size_t>(line[0])) > 0 &&
+                             symbolPoints.at(static_cast<size_t>(line[1])) > 0 &&
+                             symbolPoints.at(static_cast<size_t>(line[2])) > 0;
+    if (threeInARow) {
+        stopBonus();
+        holdAllowed = false;
+        ui.status.caption = "$$-3 IN A ROW-$$";
+        showTrail(8);
+        nudges = 0;
+        trailPoints = kPastTheLadder;
+        playSound("okeydokey2.wav", 1);
+    } else if (trailPoints == kBonusRung) {
+        ui.status.caption = "!!!BONUS!!!";
+        holdAllowed = false;
+        startBonus();
+        playSound("BONUSspin.WAV", 9);
+    }
+}
+
+} // namespace glint
