@@ -95,6 +95,10 @@ double sequence(Buffer &out, const std::vector<Step> &steps, double beat, double
     return at;
 }
 
+// Loops start a few milliseconds in, so both sides of the seam are true
+// silence rather than the first instant of a note's attack.
+constexpr double kLoopLead = 0.003;
+
 Buffer loopOf(double seconds)
 {
     return Buffer(static_cast<std::size_t>(samples(seconds)), 0.0);
@@ -121,7 +125,7 @@ Buffer nudges()
         {76, 1}, {79, 1}, {83, 1}, {88, 1}, {77, 1}, {81, 1}, {84, 1}, {89, 1},
     };
     Buffer out = loopOf(1.6);
-    sequence(out, tune, beat, 0.4, kBleep, 0.0, 6.0, 0.85);
+    sequence(out, tune, beat, 0.4, kBleep, kLoopLead, 6.0, 0.85);
     return finishLoop(out, 1.6);
 }
 
@@ -134,8 +138,8 @@ Buffer holdTune()
     };
     const std::vector<Step> bass = {{57, 4}, {52, 4}};
     Buffer out = loopOf(1.2);
-    sequence(out, tune, beat, 0.4, kChime, 0.0, 5.0, 0.9);
-    sequence(out, bass, beat, 0.35, kBass, 0.0, 1.5, 0.95);
+    sequence(out, tune, beat, 0.4, kChime, kLoopLead, 5.0, 0.9);
+    sequence(out, bass, beat, 0.35, kBass, kLoopLead, 1.5, 0.95);
     return finishLoop(out, 1.2);
 }
 
@@ -154,8 +158,8 @@ Buffer bonusSpin()
         {43, 2}, {50, 2}, {43, 2}, {48, 2}, {55, 2}, {48, 2},
     };
     Buffer out = loopOf(2.0);
-    sequence(out, tune, beat, 0.32, kBleep, 0.0, 10.0, 0.8);
-    sequence(out, bass, beat, 0.45, kBass, 0.0, 4.0, 0.8);
+    sequence(out, tune, beat, 0.32, kBleep, kLoopLead, 10.0, 0.8);
+    sequence(out, bass, beat, 0.45, kBass, kLoopLead, 4.0, 0.8);
     return finishLoop(out, 2.0);
 }
 
