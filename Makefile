@@ -18,8 +18,13 @@ build: deps
 run: build
 	$(BUILD_DIR)/src/ui/glint-galore
 
+# The whole suite, then the logic's tests again under the sanitizers with a
+# shorter soak.
 test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGLINT_SANITIZE=ON -DGLINT_BUILD_UI=OFF $(CMAKE_FLAGS)
+	cmake --build build-sanitize -j$(JOBS)
+	cd build-sanitize && GLINT_SOAK_EVENTS=100000 GLINT_FAIR_PLAYS=100000 ctest --output-on-failure -j$(JOBS)
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps
@@ -28,4 +33,4 @@ asan: deps
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan
+	rm -rf $(BUILD_DIR) build-asan build-sanitize

@@ -43,13 +43,13 @@ void Machine::loadPictures()
 {
     std::error_code ec;
     fs::directory_iterator listing(fs::path(paths_.images), ec);
-    if (ec)
-        throw AssetError("Cannot list pictures in " + paths_.images + ": " + ec.message());
-    for (const fs::directory_entry& entry : listing) {
-        std::string name = entry.path().filename().string();
-        if (isListedFile(entry) && hasPictureExtension(name))
+    for (; !ec && listing != fs::directory_iterator(); listing.increment(ec)) {
+        std::string name = listing->path().filename().string();
+        if (isListedFile(*listing) && hasPictureExtension(name))
             ui.List4.addItem(std::move(name));
     }
+    if (ec)
+        throw AssetError("Cannot list pictures in " + paths_.images + ": " + ec.message());
 
     if (ui.List4.listCount() < kSymbolCount)
         throw AssetError("Cannot load the symbol pictures in " + paths_.images + ": found " +
