@@ -1,0 +1,73 @@
+// Glint Galore: a three-reel fruit machine for the desktop.
+
+#include "core/machine.h"
+#include "core/version.h"
+#include "ui/data_dir.h"
+#include "ui/form1.h"
+#include "ui/picture_table.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string versionNumber()
+{
+    return std::to_string(glint::kVersionMajor) + "." + std::to_string(glint::kVersionMinor) + "." +
+           std::to_string(glint::kVersionRevision);
+}
+
+// Frames painted while a handler holds the thread (every step of a spin)
+// reach the screen reliably only through X11, so prefer it, also under a
+// Wayland session that offers XWayland. An explicit choice is respected.
+void preferX11()
+{
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") != nullptr)
+        setenv("QT_QPA_PLATFORM", "xcb", 0);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Arguments are read before any window system is opened, so --version
+    // and --help work without a display.
+    const char* usage = "Usage: glint-galore [--help | --version]\n";
+    if (argc > 2 || (argc == 2 && std::strcmp(argv[1], "--help") != 0 && std::strcmp(argv[1], "--version") != 0)) {
+        std::fputs(usage, stderr);
+        return 2;
+    }
+    if (argc == 2) {
+        if (std::strcmp(argv[1], "--version") == 0)
+            std::printf("glint-galore %s\n", versionNumber().c_str());
+        else
+            std::fputs(usage, stdout);
+        return 0;
+    }
+
+    preferX11();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(glint::kAppTitle));
+    QApplication::setApplicationVersion(QString::fromStdString(versionNumber()));
+    QApplication::setWindowIcon(glint::ui::PictureTable::appIcon());
+#ifdef GLINT_APP_ID
+    // Lets desktops match the window to its launcher and installed icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GLINT_APP_ID));
+#endif
+
+    glint::ui::Form1 window(glint::ui::findDataDir());
+    try {
+        window.load();
+    } catch (const glint::AssetError& error) {
+        std::fprintf(stderr, "glint-galore: %s\n", error.what());
+        QMessageBox::critical(nullptr, QString::fromLatin1(glint::kAppTitle), QString::fromStdString(error.what()));
+        return 1;
+    }
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,154 @@
+#include "ui/qt_platform.h"
+
+#include "core/version.h"
+#include "ui/splash.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocale>
+#include <QMessageBox>
+#include <QWindow>
+
+#include <chrono>
+#include <thread>
+
+namespace glint::ui {
+
+namespace {
+
+// Flag 8 of the play flags asks for a loop.
+constexpr int32_t kLoopFlag = 8;
+
+// How early a pause wakes up to wait out the rest itself: a little more
+// than the kernel's usual lateness, a small share of the 10 ms of a step.
+constexpr std::chrono::microseconds kWakeUpMargin{300};
+
+// How long start-up waits at most for the window system to put the splash
+// on screen before painting it.
+constexpr int kSplashExposeWaitMs = 200;
+
+} // namespace
+
+void QtPlatform::modalMessageBox(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+QtPlatform::QtPlatform(const QString& soundDir, MessageBox messageBox)
+    : sounds_(soundDir), messageBox_(messageBox ? std::move(messageBox) : MessageBox(&modalMessageBox))
+{
+}
+
+QtPlatform::~QtPlatform()
+{
+    delete splash_.data();
+}
+
+frmSplash* QtPlatform::splash() const
+{
+    return splash_.data();
+}
+
+void QtPlatform::startSound(const std::string& path, int32_t flags)
+{
+    sounds_.start(QFile::decodeName(QByteArray::fromStdString(path)), (flags & kLoopFlag) != 0);
+}
+
+void QtPlatform::silence()
+{
+    sounds_.stop();
+}
+
+double QtPlatform::monotonicSeconds()
+{
+    using Seconds = std::chrono::duration<double>;
+    return std::chrono::duration_cast<Seconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+void QtPlatform::sleepUntil(double deadline)
+{
+    // No events are handled meanwhile: clicks made during a spin wait in the
+    // window system's queue until the spin's handler has returned. The
+    // kernel wakes a sleeper a little late, and a spin makes dozens of these
+    // pauses, so the last fraction of a millisecond is waited out by reading
+    // the clock instead.
+    using Clock = std::chrono::steady_clock;
+    const auto when = Clock::time_point(std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(deadline)));
+    std::this_thread::sleep_until(when - kWakeUpMargin);
+    while (Clock::now() < when) {
+        // Yielding here would hand the processor to any other busy program
+        // for a whole time slice; the wait is short enough to spin.
+    }
+}
+
+uint64_t QtPlatform::clockSeed()
+{
+    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
+    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count());
+}
+
+PictureId QtPlatform::loadPicture(const std::string& path, std::string& error)
+{
+    QString reason;
+    const PictureId id = pictures_.load(QFile::decodeName(QByteArray::fromStdString(path)), reason);
+    if (id == kNoPicture)
+        error = reason.toStdString();
+    return id;
+}
+
+void QtPlatform::releasePicture(PictureId picture)
+{
+    pictures_.release(picture);
+}
+
+std::string QtPlatform::formatCurrency(Money amount)
+{
+    // Display only: the amount itself stays exact in the machine state.
+    const double value = double(amount.tenThousandths()) / double(Money::kScale);
+    return QLocale().toCurrencyString(value, QString(), 2).toStdString();
+}
+
+void QtPlatform::messageBox(const std::string& text)
+{
+    messageBox_(QString::fromStdString(text));
+}
+
+void QtPlatform::showSplash()
+{
+    if (!splash_)
+        splash_ = new frmSplash(pictures_.pixmap(kTitlePicture));
+    splash_->centreOnScreen();
+    splash_->show();
+    // The rest of start-up keeps the thread busy, so the splash must be on
+    // screen now. Only window-system events are let through while waiting
+    // for it to appear; no click or key press is handled.
+    QElapsedTimer waited;
+    waited.start();
+    while (splash_ && splash_->windowHandle() && !splash_->windowHandle()->isExposed() &&
+           waited.elapsed() < kSplashExposeWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    if (splash_)
+        splash_->repaint();
+}
+
+void QtPlatform::unloadSplash()
+{
+    if (!splash_)
+        return;
+    splash_->hide();
+    delete splash_.data();
+}
+
+void QtPlatform::repaintCells()
+{
+    if (cellPainter_)
+        cellPainter_();
+}
+
+} // namespace glint::ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "core/platform.h"
+#include "ui/picture_table.h"
+#include "ui/sound_player.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+namespace glint::ui {
+
+class frmSplash;
+
+// The game's window on the world, made of Qt: sound effects, the steady
+// clock, image decoding, the user's locale, message boxes and the splash.
+class QtPlatform : public Platform {
+public:
+    // Shows a message to the player and returns once it is acknowledged.
+    using MessageBox = std::function<void(const QString& text)>;
+
+    // A modal box with one OK button and the game's title as caption.
+    static void modalMessageBox(const QString& text);
+
+    // `soundDir` ends with a separator; every sound the game knows is
+    // prepared from it now. An empty `messageBox` means modalMessageBox.
+    explicit QtPlatform(const QString& soundDir, MessageBox messageBox = {});
+    ~QtPlatform() override;
+
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    // The main window registers how to put the reel cells on screen.
+    void setCellPainter(std::function<void()> painter) { cellPainter_ = std::move(painter); }
+
+    const PictureTable& pictures() const { return pictures_; }
+    const SoundPlayer& sounds() const { return sounds_; }
+    // The splash while it is loaded, else nullptr.
+    frmSplash* splash() const;
+
+    void startSound(const std::string& path, int32_t flags) override;
+    void silence() override;
+    double monotonicSeconds() override;
+    void sleepUntil(double deadline) override;
+    uint64_t clockSeed() override;
+    PictureId loadPicture(const std::string& path, std::string& error) override;
+    void releasePicture(PictureId picture) override;
+    std::string formatCurrency(Money amount) override;
+    void messageBox(const std::string& text) override;
+    void showSplash() override;
+    void unloadSplash() override;
+    void repaintCells() override;
+
+private:
+    PictureTable pictures_;
+    SoundPlayer sounds_;
+    MessageBox messageBox_;
+    std::function<void()> cellPainter_;
+    QPointer<frmSplash> splash_;
+};
+
+} // namespace glint::ui

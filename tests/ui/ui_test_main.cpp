@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    // Widget tests never need a screen; money is shown in the C locale so
+    // the expected texts do not depend on the machine's settings.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale::c());
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
