@@ -32,5 +32,16 @@ asan: deps
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# The Release build with the benchmark programs, then the figures, one line
+# each with its target. Shorter runs: make bench IDLE_SECONDS=10 PLAYS=100
+bench: override CMAKE_FLAGS += -DCMAKE_PROJECT_GlintGalore_INCLUDE=$(CURDIR)/bench/with_benchmarks.cmake
+bench: build
+	bench/run-benchmarks.sh $(BUILD_DIR)
+
+# The Debian package, $(BUILD_DIR)/glint-galore_<version>_<arch>.deb; install
+# it with `apt-get install ./$(BUILD_DIR)/glint-galore_*.deb`.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-sanitize

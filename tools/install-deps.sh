@@ -10,7 +10,7 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-dejavu-core fonts-noto-color-emoji
   xvfb xdotool x11-apps imagemagick pulseaudio pulseaudio-utils sox
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

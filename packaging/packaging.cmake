@@ -1,0 +1,78 @@
+# Desktop integration and the Debian package: the desktop entry, the
+# AppStream metadata, the icons, and CPack's settings for `make package`.
+# Included from the top-level CMakeLists.txt after the game's target exists.
+
+# The one application id. The desktop entry's file name, the icon name, the
+# metadata's id and the name the program gives itself at run time must all
+# agree, or desktops show a generic icon and fail to match the window to its
+# launcher.
+set(GLINT_APP_ID org.kqproductions.GlintGalore)
+set(GLINT_PROJECT_LICENSE GPL-3.0-or-later)
+# Fixed here rather than taken from the clock so that rebuilding a release
+# gives the same metadata.
+set(GLINT_RELEASE_DATE 2026-12-06)
+
+target_compile_definitions(glint-galore PRIVATE GLINT_APP_ID="${GLINT_APP_ID}")
+
+set(GLINT_DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/${GLINT_APP_ID}.desktop)
+set(GLINT_METAINFO_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/${GLINT_APP_ID}.metainfo.xml)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/org.kqproductions.GlintGalore.desktop.in ${GLINT_DESKTOP_FILE} @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/org.kqproductions.GlintGalore.metainfo.xml.in ${GLINT_METAINFO_FILE} @ONLY)
+
+install(FILES ${GLINT_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${GLINT_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(GLINT_ICON_SIZES 32 48 64 128 256)
+foreach(size IN LISTS GLINT_ICON_SIZES)
+  install(FILES ${PROJECT_SOURCE_DIR}/src/ui/pictures/icon${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${GLINT_APP_ID}.png)
+endforeach()
+install(FILES ${PROJECT_SOURCE_DIR}/src/ui/pictures/icon.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
+        RENAME ${GLINT_APP_ID}.svg)
+
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/glint-galore)
+
+# The Debian package (`make package`, or `cpack -G DEB` in the build tree).
+set(GLINT_PACKAGE_MAINTAINER "KQProductions <glint-galore@kqproductions.org>"
+    CACHE STRING "Maintainer field of the Debian package")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME glint-galore)
+set(CPACK_PACKAGE_VENDOR KQProductions)
+set(CPACK_PACKAGE_CONTACT ${GLINT_PACKAGE_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "three-reel fruit machine played with pretend coins")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Feed coins into credit, press Start and watch three reels of sixteen symbols\n"
+  "turn and stop one after the other. Scoring symbols climb an eight-rung trail\n"
+  "ladder that leads to a bonus selector, three in a row, nudges, hold offers\n"
+  "and trail holds.\n"
+  "\n"
+  "All money in the game is play money: nothing is ever paid out.")
+string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
+set(CPACK_STRIP_FILES ON)
+
+# The Debian package installs under /usr, CPack's default for it; setting
+# the prefix here would also push the source archive down into usr/.
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries the program links come from dpkg-shlibdeps. It cannot see
+# what is found by name at run time: the fonts the window asks for by family
+# (Liberation Sans/Serif and DejaVu Sans stand in for the design's Arial,
+# Times New Roman and Verdana).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
+# Sound effects go straight to a PulseAudio-protocol server through the sink
+# built into libQt6Multimedia (libpulse comes with it); no GStreamer plugin or
+# Qt multimedia backend is loaded. Without such a server the game is silent.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+
+# A source archive holds the checkout, not its build trees or history.
+set(CPACK_SOURCE_GENERATOR TXZ)
+set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build/" "/build-[^/]*/")
+
+include(CPack)
