@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev libgtest-dev
+  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libgl-dev libgtest-dev
   libx11-dev libxtst-dev zlib1g-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-liberation fonts-dejavu-core fonts-noto-color-emoji

@@ -1,14 +1,16 @@
 #include "ui/form1.h"
 
 #include "core/version.h"
+#include "ui/accessibility.h"
 #include "ui/debug_list_model.h"
 #include "ui/design_widgets.h"
+#include "ui/keyboard_play.h"
+#include "ui/trace_view.h"
 
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegion>
@@ -61,7 +63,9 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
       machine_(platform_, AssetPaths(assetRoot(dataDir)))
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromLatin1(kAppTitle) + QStringLiteral(" - \u00A9 2026 KQProductions"));
+    showCaption();
+    setAccessibleDescription(QStringLiteral("Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle "
+                                            "and right reel, C inserts a coin, M turns the sound off or on."));
     setWindowIcon(PictureTable::appIcon());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
@@ -75,6 +79,10 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
         widget->setObjectName(QLatin1String(spec.name));
         widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
         widget->setVisible(spec.visible);
+        if (spec.accessibleName)
+            widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        if (spec.toolTip)
+            widget->setToolTip(QString::fromUtf8(spec.toolTip));
         if (spec.picture != kNoPicture)
             static_cast<ImageWidget*>(widget)->setPicture(platform_.pictures().pixmap(spec.picture));
     }
@@ -91,6 +99,7 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
         previous = widget;
     }
     findChild<QWidget*>(QLatin1String(kForm1TabOrder.front()))->setFocus();
+    setUpKeyboard();
 
     platform_.setCellPainter([this] { paintCells(); });
     for (LabelView& view : labels_)
@@ -112,7 +121,8 @@ QWidget* Form1::build(const ControlSpec& spec)
     case ControlKind::Line:
         return new ShapeWidget(this, toQColor(spec.fill), toQColor(spec.fill));
     case ControlKind::Label: {
-        auto* label = new QLabel(QString::fromUtf8(spec.caption), this);
+        QLabel* label = std::string_view(spec.name) == "status" ? new StatusLabel(this) : new QLabel(this);
+        label->setText(QString::fromUtf8(spec.caption));
         label->setFont(fontFor(spec.font));
         label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setWordWrap(true);
@@ -132,8 +142,8 @@ QWidget* Form1::build(const ControlSpec& spec)
         return new QLineEdit(this);
     case ControlKind::ListBox:
         if (std::string_view(spec.name) == "myDebug") {
-            auto* view = new QListView(this);
-            view->setUniformItemSizes(true);
+            // The trace grows by two lines a play, without end.
+            auto* view = new TraceView(this);
             debugModel_ = new DebugListModel(machine_.ui.myDebug, view);
             view->setModel(debugModel_);
             return view;
@@ -210,6 +220,33 @@ void Form1::connectHandlers()
         const int row = pictureNames->row(item);
         handle([this, row] { machine_.List4_Click(row); });
     });
+}
+
+void Form1::setUpKeyboard()
+{
+    auto button = [this](const char* name) { return findChild<QPushButton*>(QLatin1String(name)); };
+    auto* keyboard = new KeyboardPlay({button("Command2"), {button("nudgel"), button("nudgem"), button("nudgeR")},
+                                       button("Command3")},
+                                      [this] { toggleMute(); }, this);
+    for (const char* name : kForm1TabOrder) {
+        QWidget* control = findChild<QWidget*>(QLatin1String(name));
+        if (!qobject_cast<QLineEdit*>(control))
+            keyboard->watch(control);
+    }
+}
+
+void Form1::toggleMute()
+{
+    platform_.setMuted(!platform_.muted());
+    showCaption();
+}
+
+void Form1::showCaption()
+{
+    QString caption = QString::fromLatin1(kAppTitle) + QStringLiteral(" - \u00A9 2026 KQProductions");
+    if (platform_.muted())
+        caption += QStringLiteral(" [muted]");
+    setWindowTitle(caption);
 }
 
 void Form1::setUpTimers()

@@ -21,9 +21,9 @@ class DebugListModel;
 class ImageWidget;
 
 // The main window. It owns the machine, builds every control of the layout
-// at its fixed place, forwards clicks and timer ticks to the machine's
-// handlers and then shows what the handlers changed. Widgets are named
-// after their controls.
+// at its fixed place, forwards clicks, the keys that press buttons (see
+// KeyboardPlay) and timer ticks to the machine's handlers and then shows
+// what the handlers changed. Widgets are named after their controls.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -80,6 +80,10 @@ private:
     void bindModels();
     void connectHandlers();
     void setUpTimers();
+    void setUpKeyboard();
+    // Sound off or on for the rest of the run; the caption tells which.
+    void toggleMute();
+    void showCaption();
     // Runs one machine handler, then shows its effects.
     template <class Handler>
     void handle(Handler handler);

@@ -73,24 +73,35 @@ constexpr ControlSpec kLayout[] = {
     {.name = "titlepic", .kind = K::Image, .x = 480, .y = 120, .width = 200, .height = 123},
 
     // Text boxes.
-    {.name = "prizeMoney", .kind = K::TextBox, .x = 504, .y = 80, .width = 89, .height = 25},
-    {.name = "cashpot", .kind = K::TextBox, .x = 600, .y = 80, .width = 81, .height = 25},
+    {.name = "prizeMoney", .kind = K::TextBox, .x = 504, .y = 80, .width = 89, .height = 25,
+     .accessibleName = "Prize money"},
+    {.name = "cashpot", .kind = K::TextBox, .x = 600, .y = 80, .width = 81, .height = 25,
+     .accessibleName = "Total cash"},
 
-    // Buttons; "more money" lies under the debug list.
-    {.name = "nudgel", .kind = K::Button, .x = 16, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge"},
-    {.name = "nudgem", .kind = K::Button, .x = 120, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge"},
-    {.name = "nudgeR", .kind = K::Button, .x = 224, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge"},
-    {.name = "Command2", .kind = K::Button, .x = 328, .y = 432, .width = 65, .height = 57, .caption = "Start"},
-    {.name = "Command4", .kind = K::Button, .x = 512, .y = 8, .width = 49, .height = 49, .caption = "cheat"},
-    {.name = "Command3", .kind = K::Button, .x = 616, .y = 16, .width = 41, .height = 41, .caption = "cash"},
-    {.name = "Command5", .kind = K::Button, .x = 608, .y = 280, .width = 57, .height = 57, .caption = "more money"},
+    // Buttons; "more money" lies under the debug list. The tooltips name the
+    // keys that press them (see KeyboardPlay).
+    {.name = "nudgel", .kind = K::Button, .x = 16, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
+     .accessibleName = "Hold or nudge left reel", .toolTip = "Hold or nudge the left reel (1)"},
+    {.name = "nudgem", .kind = K::Button, .x = 120, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
+     .accessibleName = "Hold or nudge middle reel", .toolTip = "Hold or nudge the middle reel (2)"},
+    {.name = "nudgeR", .kind = K::Button, .x = 224, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
+     .accessibleName = "Hold or nudge right reel", .toolTip = "Hold or nudge the right reel (3)"},
+    {.name = "Command2", .kind = K::Button, .x = 328, .y = 432, .width = 65, .height = 57, .caption = "Start",
+     .accessibleName = "Start", .toolTip = "Start (Space or Enter)"},
+    {.name = "Command4", .kind = K::Button, .x = 512, .y = 8, .width = 49, .height = 49, .caption = "cheat",
+     .accessibleName = "Cheat", .toolTip = "Cheat: win nudges on every play"},
+    {.name = "Command3", .kind = K::Button, .x = 616, .y = 16, .width = 41, .height = 41, .caption = "cash",
+     .accessibleName = "Insert coin", .toolTip = "Insert a coin (C)"},
+    {.name = "Command5", .kind = K::Button, .x = 608, .y = 280, .width = 57, .height = 57, .caption = "more money",
+     .accessibleName = "More money", .toolTip = "Put five more coins in the purse"},
     {.name = "imageSetup", .kind = K::Button, .x = 408, .y = 432, .width = 153, .height = 25,
      .caption = "Setup Images", .visible = false},
     {.name = "Command1", .kind = K::Button, .x = 408, .y = 464, .width = 153, .height = 25,
      .caption = "Set Up Reels", .visible = false},
 
     // Lists: the debug trace, and the hidden reel strips and picture names.
-    {.name = "myDebug", .kind = K::ListBox, .x = 496, .y = 248, .width = 177, .height = 199},
+    {.name = "myDebug", .kind = K::ListBox, .x = 496, .y = 248, .width = 177, .height = 199,
+     .accessibleName = "Scoring trace"},
     {.name = "List1", .kind = K::ListBox, .x = 536, .y = 136, .width = 41, .height = 342, .visible = false},
     {.name = "List2", .kind = K::ListBox, .x = 584, .y = 136, .width = 41, .height = 342, .visible = false},
     {.name = "List3", .kind = K::ListBox, .x = 632, .y = 136, .width = 41, .height = 342, .visible = false},

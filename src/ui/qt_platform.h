@@ -36,6 +36,10 @@ public:
 
     const PictureTable& pictures() const { return pictures_; }
     const SoundPlayer& sounds() const { return sounds_; }
+    // Silences the game for the run, whatever it asks to play (see
+    // SoundPlayer::setMuted).
+    void setMuted(bool muted) { sounds_.setMuted(muted); }
+    bool muted() const { return sounds_.muted(); }
     // The splash while it is loaded, else nullptr.
     frmSplash* splash() const;
 

@@ -73,6 +73,8 @@ QSoundEffect* SoundPlayer::prepare(const QString& path)
 
 void SoundPlayer::start(const QString& path, bool loop)
 {
+    if (muted_)
+        return;
     QSoundEffect* effect = effects_.value(path);
     if (!effect)
         effect = prepare(path);
@@ -86,6 +88,13 @@ void SoundPlayer::stop()
 {
     if (current_)
         current_->stop();
+}
+
+void SoundPlayer::setMuted(bool muted)
+{
+    muted_ = muted;
+    if (muted_)
+        stop();
 }
 
 } // namespace glint::ui

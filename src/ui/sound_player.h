@@ -28,6 +28,13 @@ public:
     // Stops the current sound; harmless when none plays.
     void stop();
 
+    // The player's own choice of silence for the run, beneath the game's
+    // rules: muting cuts off the current sound and makes every start do
+    // nothing; unmuting lets the next start be heard but does not bring
+    // back a sound that was cut off.
+    void setMuted(bool muted);
+    bool muted() const { return muted_; }
+
     // The effect started last (nullptr before the first start).
     const QSoundEffect* current() const { return current_; }
     // The effect prepared for `path`, or nullptr if none is yet.
@@ -38,6 +45,7 @@ private:
 
     QHash<QString, QSoundEffect*> effects_; // children of this object
     QSoundEffect* current_ = nullptr;
+    bool muted_ = false;
 };
 
 } // namespace glint::ui

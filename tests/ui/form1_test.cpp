@@ -1,50 +1,16 @@
-#include "test_assets.h"
+#include "form1_fixture.h"
 
 #include "core/machine.h"
 #include "core/strips.h"
 #include "ui/design_widgets.h"
-#include "ui/form1.h"
+#include "ui/trace_view.h"
 
-#include <QAbstractItemView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 namespace glint::ui::test {
 namespace {
-
-// A started main window on a generated asset tree, with message boxes
-// recorded instead of shown.
-class Form1Test : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        window = std::make_unique<Form1>(assets.root(), [this](const QString& text) { messages << text; });
-        window->load();
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    template <class W = QWidget>
-    W* find(const char* name)
-    {
-        auto* widget = window->findChild<W*>(QLatin1String(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-
-    QString text(const char* name) { return find<QLabel>(name)->text(); }
-
-    TestAssets assets;
-    QStringList messages;
-    std::unique_ptr<Form1> window;
-};
 
 struct Place {
     const char* name;
@@ -214,7 +180,7 @@ TEST_F(Form1Test, ASpinThroughTheWindowPaintsEveryStepAndShowsTheResult)
     EXPECT_NE(text("status"), QStringLiteral("Plays: 1.00"));
     EXPECT_EQ(text("nopoints"), QString::fromStdString(m.ui.nopoints.caption));
     EXPECT_EQ(colourAtCentre(find("mr")), TestAssets::symbolColour(kRightStrip[size_t(m.reelRight)]));
-    EXPECT_EQ(find<QAbstractItemView>("myDebug")->model()->rowCount(), 2);
+    EXPECT_EQ(find<TraceView>("myDebug")->rowCount(), 2);
 }
 
 TEST_F(Form1Test, MessageBoxesGoToTheInjectedFunction)

@@ -35,6 +35,17 @@ protected:
             TestAssets::writeWav(dir + name);
     }
 
+    // Waits until no effect of the player is still decoding its file: one
+    // that is when the program ends is reported as a leak.
+    void waitForDecoding(const SoundPlayer& player, QStringList names = SoundPlayer::knownSounds())
+    {
+        for (const QString& name : names) {
+            const QSoundEffect* effect = player.effectFor(dir + name);
+            EXPECT_TRUE(QTest::qWaitFor([effect] { return effect->status() != QSoundEffect::Loading; }))
+                << name.toStdString();
+        }
+    }
+
     QTemporaryDir sounds;
     QString dir;
 };
@@ -50,6 +61,7 @@ TEST_F(SoundPlayerTest, TheGamesSoundsArePreparedOnceAtTheStartAndReused)
     }
     player.start(dir + QStringLiteral("LEFT.WAV"), false);
     EXPECT_EQ(player.current(), player.effectFor(dir + QStringLiteral("LEFT.WAV")));
+    waitForDecoding(player);
 }
 
 TEST_F(SoundPlayerTest, EachStartReplacesTheCurrentSoundWithItsOwnLooping)
@@ -89,6 +101,7 @@ TEST_F(SoundPlayerTest, AnUnknownFileGetsOneEffectOnDemandAndKeepsIt)
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(player.effectFor(other), first);
     EXPECT_EQ(first->source(), QUrl::fromLocalFile(other));
+    waitForDecoding(player, QStringList(SoundPlayer::knownSounds()) << QStringLiteral("other.wav"));
 }
 
 // A file the effects would wait on forever must not reach them, or the
