@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include "core/clock_seed.h"
 #include "core/version.h"
 #include "ui/splash.h"
 
@@ -87,8 +88,7 @@ void QtPlatform::sleepUntil(double deadline)
 
 uint64_t QtPlatform::clockSeed()
 {
-    const auto sinceEpoch = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(sinceEpoch).count());
+    return wallClockSeed();
 }
 
 PictureId QtPlatform::loadPicture(const std::string& path, std::string& error)
