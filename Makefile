@@ -34,7 +34,6 @@ asan: deps
 
 # The Release build with the benchmark programs, then the figures, one line
 # each with its target. Shorter runs: make bench IDLE_SECONDS=10 PLAYS=100
-bench: override CMAKE_FLAGS += -DCMAKE_PROJECT_GlintGalore_INCLUDE=$(CURDIR)/bench/with_benchmarks.cmake
 bench: build
 	bench/run-benchmarks.sh $(BUILD_DIR)
 

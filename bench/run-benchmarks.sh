@@ -1,0 +1,213 @@
+#!/usr/bin/env bash
+# Prints the benchmark figures of a Release build, one line each with its
+# target; a figure that misses its target says MISSED. Benchmarks are
+# figures, not tests: a miss does not fail the run, only a program that
+# cannot be measured does.
+#
+# Usage: bench/run-benchmarks.sh BUILD_DIR
+#   IDLE_SECONDS  how long the idle game is watched (default 60)
+#   PLAYS         how many plays the memory figure is taken after (default 1000)
+#
+# The programs run on a private Xvfb display when Xvfb is installed, else on
+# Qt's offscreen platform, and play their sounds into a private PulseAudio
+# null sink when pulseaudio is installed, so no desktop, window manager or
+# sound card changes the figures.
+set -euo pipefail
+
+build=${1:?usage: $0 BUILD_DIR}
+idle_seconds=${IDLE_SECONDS:-60}
+plays=${PLAYS:-1000}
+starts=10
+spins=20
+# The start-up sequence takes well under a second; the idle measurement
+# begins once it is surely over.
+settle_seconds=3
+
+# Decimal points, not commas, in $EPOCHREALTIME and awk's numbers.
+export LC_ALL=C
+
+work=$(mktemp -d)
+servers=() # the display and sound servers started here
+game=""    # the game while the idle figure is taken
+cleanup() {
+    for pid in $game "${servers[@]}"; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The value of key=value field `$1` on each line of standard input.
+field() {
+    awk -v key="$1" '{ for (i = 1; i <= NF; i++) { split($i, kv, "="); if (kv[1] == key) print kv[2] } }'
+}
+
+# Ends the run after a program failed, with what it said.
+fail() {
+    echo "$1 failed:" >&2
+    cat "$work/errors" >&2
+    exit 1
+}
+
+# Runs a program with its error output kept aside, shown only if it fails.
+run() {
+    "$@" 2>"$work/errors" || fail "$1"
+}
+
+# Each line's first number less its second.
+difference() {
+    awk '{ print $1 - $2 }'
+}
+
+# The median of the numbers on standard input, one per line.
+median() {
+    sort -g | awk '{ v[NR] = $1 } END { print (NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2) }'
+}
+
+# Prints " MISSED" unless `$1 $2 $3` holds, `$2` being "<" or "<=".
+verdict() {
+    awk -v value="$1" -v op="$2" -v target="$3" \
+        'BEGIN { met = op == "<" ? value < target : value <= target; if (!met) printf " MISSED" }'
+}
+
+# Waits up to 20 s for the command to succeed.
+wait_until() {
+    for _ in $(seq 200); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+display_has_number() { [ "$(wc -l <"$work/display")" -ge 1 ]; }
+
+start_display() {
+    if ! command -v Xvfb >/dev/null; then
+        export QT_QPA_PLATFORM=offscreen
+        unset DISPLAY
+        display_note="Qt offscreen (no Xvfb)"
+        return
+    fi
+    : >"$work/display"
+    # Xvfb picks a free display itself and writes its number to descriptor 3.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
+    servers+=($!)
+    if ! wait_until display_has_number; then
+        echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2
+        exit 1
+    fi
+    DISPLAY=":$(head -n1 "$work/display")"
+    export DISPLAY QT_QPA_PLATFORM=xcb
+    display_note="Xvfb $DISPLAY"
+}
+
+start_sound() {
+    sound_note="no private sound server"
+    command -v pulseaudio >/dev/null && command -v pactl >/dev/null || return 0
+    local dir="$work/pulse"
+    local address="unix:$dir/native"
+    mkdir -p "$dir"
+    # Everything the server reads or writes lives in its own directory, so
+    # it never meets the developer's own sound server or settings.
+    HOME=$dir XDG_RUNTIME_DIR=$dir XDG_CONFIG_HOME=$dir/config \
+        env -u PULSE_SERVER -u DBUS_SESSION_BUS_ADDRESS \
+        pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no --disallow-exit \
+        --realtime=no --high-priority=no --disable-shm=yes --log-target=stderr -n \
+        --load="module-null-sink sink_name=bench" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$dir/native" 2>"$work/pulse.log" &
+    servers+=($!)
+    if wait_until pactl --server="$address" info && pactl --server="$address" set-default-sink bench >/dev/null; then
+        export PULSE_SERVER=$address
+        sound_note="PulseAudio null sink"
+    fi
+}
+
+# utime + stime of a process, in clock ticks.
+cpu_ticks() {
+    sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
+}
+
+first_paint() {
+    for _ in $(seq "$starts"); do
+        # The subshell takes the time just before it becomes the program.
+        ( exec "$build/bench/glint-bench-startup" --launched-at="$EPOCHREALTIME" ) >>"$work/startup" 2>"$work/errors" ||
+            fail glint-bench-startup
+    done
+    local runs="$work/startup" paint pacing rest main app window load shown
+    paint=$(field first-paint <"$runs" | median)
+    pacing=$(field spin-pacing <"$runs" | median)
+    rest=$(paste <(field first-paint <"$runs") <(field spin-pacing <"$runs") | difference | median)
+    main=$(field to-main <"$runs" | median)
+    app=$(field to-app <"$runs" | median)
+    window=$(field window <"$runs" | median)
+    load=$(paste <(field load <"$runs") <(field spin-pacing <"$runs") | difference | median)
+    shown=$(field to-paint <"$runs" | median)
+    printf 'first paint: %.0f ms, median of %d fresh starts (target under 300 ms)%s; split (medians, ms): start-up spin pacing %.0f (its steps x 10 ms, set by the rules), the rest %.0f (loading the program %.0f, QApplication %.0f, window built %.0f, start-up sequence beyond the pacing %.0f, shown to painted %.0f)\n' \
+        "$paint" "$starts" "$(verdict "$paint" "<" 300)" "$pacing" "$rest" "$main" "$app" "$window" "$load" "$shown"
+}
+
+spin() {
+    run "$build/bench/glint-bench-spin" "$spins" >"$work/spin"
+    local ratio worst cpu extra
+    ratio=$(field wall-ratio <"$work/spin")
+    worst=$(field worst-ratio <"$work/spin")
+    cpu=$(field cpu-share <"$work/spin")
+    # The press's work beyond the pauses, spread over its steps.
+    extra=$(awk -v r="$ratio" 'BEGIN { print (r - 1) * 10 }')
+    printf 'spin pace: wall time / (steps x 10 ms) %.3f, median of %d spins, slowest %.3f (target at most 1.03)%s; a step takes on average %.2f ms beyond its 10 ms pause\n' \
+        "$ratio" "$spins" "$worst" "$(verdict "$ratio" "<=" 1.03)" "$extra"
+    printf 'spin CPU: %.1f %% of wall time, median of %d spins (target at most 10 %%)%s\n' \
+        "$cpu" "$spins" "$(verdict "$cpu" "<=" 10)"
+}
+
+idle() {
+    "$build/src/ui/glint-galore" >/dev/null 2>"$work/errors" &
+    game=$!
+    sleep "$settle_seconds"
+    kill -0 "$game" 2>/dev/null || fail glint-galore
+    local ticks0 wall0 ticks1 wall1
+    ticks0=$(cpu_ticks "$game")
+    wall0=$EPOCHREALTIME
+    sleep "$idle_seconds"
+    ticks1=$(cpu_ticks "$game")
+    wall1=$EPOCHREALTIME
+    kill "$game"
+    wait "$game" 2>/dev/null || true
+    game=""
+    local share
+    share=$(awk -v t="$((ticks1 - ticks0))" -v hz="$(getconf CLK_TCK)" -v w0="$wall0" -v w1="$wall1" \
+        'BEGIN { print t / hz / (w1 - w0) * 100 }')
+    printf 'idle CPU: %.2f %% of one core over %d s of the real game left alone, lamps flashing and attract running (target under 0.5 %%)%s\n' \
+        "$share" "$idle_seconds" "$(verdict "$share" "<" 0.5)"
+}
+
+memory() {
+    run "$build/bench/glint-bench-plays" "$plays" >"$work/plays"
+    local peak seconds
+    peak=$(field peak-rss-mb <"$work/plays")
+    seconds=$(field seconds <"$work/plays")
+    printf 'peak memory: %.1f MB resident (VmHWM) after %d plays through the window in %.0f s (target under 60 MB)%s\n' \
+        "$peak" "$plays" "$seconds" "$(verdict "$peak" "<" 60)"
+}
+
+soak() {
+    local proof="$build/tests/proof/glint_proof_tests"
+    if [ ! -x "$proof" ]; then
+        echo "soak: no figure, $proof is not built (the build has BUILD_TESTING off)"
+        return
+    fi
+    run "$proof" --gtest_filter='Soak.*' >"$work/soak"
+    # The soak prints: soak: N events in S s, R events per second (seed X)
+    sed -n 's/^soak: \([0-9]*\) events in \([0-9.]*\) s, \([0-9]*\) events per second.*/\3 \1 \2/p' "$work/soak" |
+        awk '{ printf "soak: %d events per second, %d random events through the game logic in %s s (no target)\n", $1, $2, $3 }'
+}
+
+start_display
+start_sound
+echo "Glint Galore benchmarks: $(nproc) CPUs ($(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1)), load average $(cut -d' ' -f1 /proc/loadavg), $display_note, $sound_note"
+first_paint
+spin
+idle
+memory
+soak
