@@ -1,8 +1,6 @@
 #include "test_support.h"
 
 #include <set>
-#include <string>
-#include <vector>
 
 namespace glint::test {
 namespace {
@@ -12,21 +10,7 @@ using Attract = MachineTest;
 
 const std::string kPound = "\u00A3";
 
-TEST_F(Attract, HoldReadoutsShowTrueOrFalse)
-{
-    m.holdAllowed = true;
-    m.holdLeft = false;
-    m.holdMiddle = true;
-    m.holdRight = false;
-    m.credit = Money::fromWhole(1);
-    m.Timer2_Timer();
-    EXPECT_EQ(m.ui.Label4.caption, "True");
-    EXPECT_EQ(m.ui.Label5.caption, "False");
-    EXPECT_EQ(m.ui.Label6.caption, "True");
-    EXPECT_EQ(m.ui.Label7.caption, "False");
-}
-
-TEST_F(Attract, PrizeBoxFollowsSevenTenthsOfThePotUntilItReadsSeventy)
+TEST_F(Attract, PrizeBoxFollowsSevenTenthsOfThePotUntilItReadsSeventyAndHoldReadoutsShowTrueOrFalse)
 {
     const struct {
         int64_t pot;
@@ -47,6 +31,12 @@ TEST_F(Attract, PrizeBoxFollowsSevenTenthsOfThePotUntilItReadsSeventy)
         m.Timer2_Timer();
         EXPECT_EQ(m.ui.prizeMoney.text, c.after) << "pot " << c.pot;
     }
+    m.holdAllowed = m.holdMiddle = true;
+    m.credit = Money::fromWhole(1);
+    m.Timer2_Timer();
+    EXPECT_EQ(std::vector<std::string>({m.ui.Label4.caption, m.ui.Label5.caption, m.ui.Label6.caption,
+                                        m.ui.Label7.caption}),
+              std::vector<std::string>({"True", "False", "True", "False"}));
 }
 
 TEST_F(Attract, IdleTicksCycleFourMessagesWithTheThemeOnTheThird)
@@ -57,16 +47,14 @@ TEST_F(Attract, IdleTicksCycleFourMessagesWithTheThemeOnTheThird)
         m.Timer2_Timer();
         EXPECT_EQ(m.attractStep, (tick - 1) % 4 + 1);
         shown.push_back(m.ui.status.caption);
-        if (m.attractStep == 3) {
-            EXPECT_EQ(fake.soundNames(), std::vector<std::string>{"theme.wav"});
-            EXPECT_EQ(fake.events.at(0).flags, 1);
-        } else {
-            EXPECT_TRUE(fake.events.empty());
-        }
+        EXPECT_EQ(fake.soundNames(), std::vector<std::string>(m.attractStep == 3 ? 1 : 0, "theme.wav"));
+        EXPECT_EQ(fake.events.size(), m.attractStep == 3 ? 1u : 0u);
+        for (const Event& e : fake.events)
+            EXPECT_EQ(e.flags, 1);
     }
-    EXPECT_EQ(shown[0], "Please Insert Some Money To Play");
-    EXPECT_EQ(shown[1], "KQProductions Present...");
-    EXPECT_EQ(shown[2], "$$-Glint Galore-$$");
+    EXPECT_EQ(std::vector<std::string>(shown.begin(), shown.begin() + 3),
+              std::vector<std::string>({"Please Insert Some Money To Play", "KQProductions Present...",
+                                        "$$-Glint Galore-$$"}));
     EXPECT_EQ(std::set<std::string>(shown.begin(), shown.end()).size(), 4u);
     EXPECT_FALSE(shown[3].empty());
     EXPECT_EQ(std::vector<std::string>(shown.begin() + 4, shown.end()),
@@ -75,22 +63,17 @@ TEST_F(Attract, IdleTicksCycleFourMessagesWithTheThemeOnTheThird)
 
 TEST_F(Attract, BusyTicksKeepTheRhythmButLeaveStatusAndSoundAlone)
 {
-    const struct {
-        int32_t nudges;
-        Money credit;
-    } busy[] = {{2, Money()}, {0, Money::fromCents(25)}};
-    for (const auto& b : busy) {
-        m.nudges = b.nudges;
-        m.credit = b.credit;
+    for (const auto& [nudges, credit] : {std::pair{2, Money()}, std::pair{0, Money::fromCents(25)}}) {
+        m.nudges = nudges;
+        m.credit = credit;
         m.holdAllowed = true;
         m.ui.status.caption = "Hold Any?";
         for (int tick = 0; tick < 4; ++tick) {
             const int16_t step = m.attractStep;
-            fake.events.clear();
             m.Timer2_Timer();
             EXPECT_EQ(m.attractStep, step % 4 + 1);
-            EXPECT_TRUE(fake.events.empty());
         }
+        EXPECT_TRUE(fake.events.empty());
         EXPECT_EQ(m.ui.status.caption, "Hold Any?");
         EXPECT_TRUE(m.holdAllowed);
     }
@@ -104,7 +87,6 @@ TEST_F(Attract, AnIdleTickWithdrawsAStandingHoldOfferButKeepsHoldsSet)
     EXPECT_EQ(fake.kinds(), std::vector<K>{K::Silence});
     EXPECT_FALSE(m.holdAllowed);
     EXPECT_TRUE(m.holdLeft);
-
     fake.events.clear();
     m.Timer2_Timer();
     EXPECT_TRUE(fake.events.empty());

@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -20,12 +18,12 @@ namespace glint::test {
 // One thing the machine asked of the outside world, in the order it asked.
 struct Event {
     enum class Kind { Sound, Silence, Sleep, Repaint, Message, ShowSplash, UnloadSplash };
-    explicit Event(Kind k, std::string t = {}, int32_t f = 0) : kind(k), text(std::move(t)), flags(f) {}
-
+    explicit Event(Kind k, std::string t = {}, int32_t f = 0, double s = 0.0)
+        : kind(k), text(std::move(t)), flags(f), seconds(s) {}
     Kind kind;
     std::string text;     // sound path or message text
-    int32_t flags = 0;    // sound flags
-    double seconds = 0.0; // length of a sleep
+    int32_t flags;        // sound flags
+    double seconds;       // length of a sleep
     // What was on screen at a repaint, and where the reels stood.
     std::array<PictureId, 9> cells{}; // tl, ml, bl, tm, mm, bm, tr, mr, br
     std::array<PictureId, 8> lamps{}; // bonus1 .. bonus8
@@ -45,13 +43,10 @@ public:
         events.emplace_back(Event::Kind::Sound, path, flags);
     }
     void silence() override { events.emplace_back(Event::Kind::Silence); }
-
     double monotonicSeconds() override { return now; }
     void sleepUntil(double deadline) override
     {
-        Event e{Event::Kind::Sleep};
-        e.seconds = deadline - now;
-        events.push_back(e);
+        events.emplace_back(Event::Kind::Sleep, "", 0, deadline - now);
         now = std::max(now, deadline);
     }
     uint64_t clockSeed() override
@@ -66,35 +61,25 @@ public:
     PictureId loadPicture(const std::string& path, std::string& error) override
     {
         namespace fs = std::filesystem;
-        loadAttempts.push_back(path);
         std::error_code ec;
         const fs::file_status st = fs::status(path, ec);
-        if (!fs::exists(st)) {
-            error = "File not found";
-            return kNoPicture;
-        }
         // Never opened unless regular: reading a pipe would block.
         std::string head(3, '\0');
-        if (fs::is_regular_file(st)) {
-            std::ifstream in(path, std::ios::binary);
-            in.read(head.data(), 3);
-        }
+        if (fs::is_regular_file(st))
+            std::ifstream(path, std::ios::binary).read(head.data(), 3);
         if (head != "PIC") {
-            error = "Unsupported image format";
+            error = fs::exists(st) ? "Unsupported image format" : "File not found";
             return kNoPicture;
         }
-        const PictureId id = nextPicture++;
-        pictures[id] = path;
-        return id;
+        pictures[nextPicture] = path;
+        return nextPicture++;
     }
     void releasePicture(PictureId picture) override { released.push_back(picture); }
 
     std::string formatCurrency(Money amount) override
     {
-        const int64_t units = amount.tenThousandths();
-        const long long cents = (std::llabs(units) + 50) / 100;
         char text[32];
-        std::snprintf(text, sizeof text, "%s%lld.%02lld", units < 0 ? "-" : "", cents / 100, cents % 100);
+        std::snprintf(text, sizeof text, "%.2f", static_cast<double>(amount.tenThousandths()) / 10000.0);
         return text;
     }
 
@@ -120,12 +105,12 @@ public:
     std::vector<Event> ofKind(Event::Kind kind) const
     {
         std::vector<Event> out;
-        std::copy_if(events.begin(), events.end(), std::back_inserter(out),
-                     [kind](const Event& e) { return e.kind == kind; });
+        for (const Event& e : events)
+            if (e.kind == kind)
+                out.push_back(e);
         return out;
     }
     size_t count(Event::Kind kind) const { return ofKind(kind).size(); }
-
     // Sounds started, by file name without the sound directory.
     std::vector<std::string> soundNames() const
     {
@@ -134,7 +119,6 @@ public:
             out.push_back(std::filesystem::path(e.text).filename().string());
         return out;
     }
-
     // The event kinds alone, for checking the order of things.
     std::vector<Event::Kind> kinds() const
     {
@@ -148,7 +132,6 @@ public:
     double now = 5000.0;
     std::deque<uint64_t> seeds; // clock seeds to hand out before counting on
     uint64_t lastSeed = 0;
-    std::vector<std::string> loadAttempts;
     std::map<PictureId, std::string> pictures; // decoded pictures by handle
     std::vector<PictureId> released;
 

@@ -1,20 +1,17 @@
 #include "test_support.h"
 
-#include <string>
-#include <vector>
+#include <tuple>
 
 namespace glint::test {
 namespace {
 
 using K = Event::Kind;
 
-// The award draws of a play, in the order the play takes them.
-const Draw kNudgesWon = exactly(5, 0);
-const Draw kNoNudges{5, 1, 4};
-const Draw kHoldOffer = exactly(4, 0);
-const Draw kNoHoldOffer{4, 1, 3};
-const Draw kTrailHold = exactly(4, 0);
-const Draw kNoTrailHold{4, 1, 3};
+// The award draws of a play, in the order the play takes them: nudges won,
+// hold offered, trail held.
+const Draw kNudgesWon = exactly(5, 0), kNoNudges{5, 1, 4};
+const Draw kHoldOffer = exactly(4, 0), kNoHoldOffer{4, 1, 3};
+const Draw kTrailHold = exactly(4, 0), kNoTrailHold{4, 1, 3};
 const std::vector<Draw> kPlainAwards = {kNoNudges, kNoHoldOffer, kNoTrailHold};
 
 class PlayCycle : public MachineTest {
@@ -32,11 +29,7 @@ protected:
         fake.events.clear();
         m.Command2_Click();
     }
-    std::string lastSound() const
-    {
-        const std::vector<std::string> names = fake.soundNames();
-        return names.empty() ? "" : names.back();
-    }
+    std::string lastSound() const { return fake.soundNames().empty() ? "" : fake.soundNames().back(); }
     std::array<PictureId, 8> lampsAtFirstDrawing() const { return fake.ofKind(K::Repaint).at(0).lamps; }
     std::array<PictureId, 8> ladder(int32_t lit) const
     {
@@ -96,49 +89,22 @@ TEST_F(PlayCycle, StakeOfAQuarterBuysOnePlayThenOnlySilence)
     EXPECT_EQ(m.ui.status.caption, "last message");
 }
 
-TEST_F(PlayCycle, APlayScoresTheWinLineOntoTheTrail)
+TEST_F(PlayCycle, APlayTakesOnlyTheDrawsItsAwardsNeedAndHoldsLastForExactlyOneSpin)
 {
-    play(5, 0, 4, kPlainAwards); // 10, 8, 14: 2 + 0 + 4 points
-    EXPECT_EQ(m.trailPoints, 6);
-    EXPECT_EQ(m.ui.nopoints.caption, "6");
-    EXPECT_EQ(m.ui.trailLabel(6).foreColor, kRed);
-    ASSERT_GE(m.ui.myDebug.items.size(), 2u);
-    EXPECT_EQ(m.ui.myDebug.items[m.ui.myDebug.items.size() - 2], "TOTALPOINTS: 6");
-    EXPECT_EQ(fake.events.front().kind, K::Silence);
-}
-
-TEST_F(PlayCycle, DrawsAreTakenInOrderAndOnlyThoseTheAwardsNeed)
-{
-    const struct {
-        std::vector<Draw> awards;
-        int drawsAfterStops;
-    } cases[] = {{{kNudgesWon, anyOf(3)}, 2}, {kPlainAwards, 3}};
-    for (const auto& c : cases) {
-        m.nudges = 0;
-        setLine(0, 0, 0);
-        scriptSpin(0, 0, 0, c.awards);
-        Random expected = m.rnd;
-        expected.reseed(fake.seeds.front());
-        for (int i = 0; i < 3 + c.drawsAfterStops; ++i)
-            expected.draw();
-        m.Command2_Click();
-        EXPECT_EQ(m.rnd.state(), expected.state());
-    }
-}
-
-TEST_F(PlayCycle, HoldsLastForExactlyOneSpinWhateverThePlayWins)
-{
-    const std::vector<std::vector<Draw>> outcomes = {
-        {kNudgesWon, anyOf(3)}, {kNoNudges, kHoldOffer, kNoTrailHold}, kPlainAwards};
-    for (const auto& awards : outcomes) {
+    const std::pair<std::vector<Draw>, int> outcomes[] = {
+        {{kNudgesWon, anyOf(3)}, 2}, {{kNoNudges, kHoldOffer, kNoTrailHold}, 3}, {kPlainAwards, 3}};
+    for (const auto& [awards, drawsAfterStops] : outcomes) {
         m.nudges = 0;
         m.holdLeft = m.holdRight = true;
         setLine(5, 0, 4);
         scriptSpin(3, 3, 3, awards);
+        Random expected = m.rnd;
+        expected.reseed(fake.seeds.front());
+        for (int i = 0; i < 3 + drawsAfterStops; ++i)
+            expected.draw();
         m.Command2_Click();
-        EXPECT_EQ(m.reelLeft, 5);
-        EXPECT_EQ(m.reelMiddle, 3);
-        EXPECT_EQ(m.reelRight, 4);
+        EXPECT_EQ(m.rnd.state(), expected.state());
+        EXPECT_EQ(std::vector<int32_t>({m.reelLeft, m.reelMiddle, m.reelRight}), std::vector<int32_t>({5, 3, 4}));
         EXPECT_FALSE(m.holdLeft || m.holdMiddle || m.holdRight);
     }
     m.nudges = 0;
@@ -150,29 +116,28 @@ TEST_F(PlayCycle, HoldsLastForExactlyOneSpinWhateverThePlayWins)
 
 TEST_F(PlayCycle, WonNudgesLeaveAStandingHoldOfferAndTrailHoldAsTheyWere)
 {
-    for (bool offer : {true, false}) {
-        for (int32_t countDraw = 0; countDraw < 3; ++countDraw) {
-            SCOPED_TRACE(::testing::Message() << offer << " " << countDraw);
-            m.credit = Money::fromWhole(1);
-            m.nudges = 0;
-            m.holdAllowed = offer;
-            m.trailHeld = true;
-            m.heldTrailPoints = 2;
-            m.ui.trailHeldLight.foreColor = kRed;
-            play(0, 0, 0, {kNudgesWon, exactly(3, countDraw)});
-            EXPECT_EQ(m.nudges, countDraw + 1);
-            EXPECT_EQ(m.ui.status.caption, std::to_string(countDraw + 1) + " nudges");
-            EXPECT_EQ(lastSound(), "nudges.wav");
-            EXPECT_EQ(fake.ofKind(K::Sound).back().flags, 9);
-            EXPECT_EQ(m.holdAllowed, offer);
-            EXPECT_TRUE(m.trailHeld);
-            EXPECT_EQ(m.heldTrailPoints, 2);
-            EXPECT_EQ(m.ui.trailHeldLight.foreColor, kRed);
-        }
+    for (int32_t i = 0; i < 6; ++i) {
+        const bool offer = i < 3;
+        const int32_t countDraw = i % 3;
+        SCOPED_TRACE(::testing::Message() << offer << " " << countDraw);
+        m.credit = Money::fromWhole(1);
+        m.nudges = 0;
+        m.holdAllowed = offer;
+        m.trailHeld = true;
+        m.heldTrailPoints = 2;
+        m.ui.trailHeldLight.foreColor = kRed;
+        play(0, 0, 0, {kNudgesWon, exactly(3, countDraw)});
+        EXPECT_EQ(m.nudges, countDraw + 1);
+        EXPECT_EQ(m.ui.status.caption, std::to_string(countDraw + 1) + " nudges");
+        EXPECT_EQ(lastSound(), "nudges.wav");
+        EXPECT_EQ(fake.ofKind(K::Sound).back().flags, 9);
+        EXPECT_EQ(m.holdAllowed, offer);
+        EXPECT_EQ(std::make_tuple(m.trailHeld, m.heldTrailPoints, m.ui.trailHeldLight.foreColor),
+                  std::make_tuple(true, int16_t{2}, kRed));
     }
 }
 
-TEST_F(PlayCycle, HoldOfferAndTrailHoldAreDrawnIndependently)
+TEST_F(PlayCycle, APlayScoresTheLineOntoTheTrailThenDrawsHoldOfferAndTrailHoldIndependently)
 {
     const struct {
         Draw hold, trail;
@@ -184,7 +149,11 @@ TEST_F(PlayCycle, HoldOfferAndTrailHoldAreDrawnIndependently)
     for (const auto& c : cases) {
         m.holdAllowed = !c.offered;
         m.ui.status.caption = "before";
-        play(5, 0, 4, {kNoNudges, c.hold, c.trail});
+        play(5, 0, 4, {kNoNudges, c.hold, c.trail}); // 10, 8, 14: 2 + 0 + 4 points
+        EXPECT_EQ(fake.events.front().kind, K::Silence);
+        EXPECT_EQ(m.trailPoints, 6);
+        EXPECT_EQ(m.ui.nopoints.caption, "6");
+        EXPECT_EQ(m.ui.trailLabel(6).foreColor, kRed);
         EXPECT_EQ(m.holdAllowed, c.offered);
         EXPECT_EQ(m.ui.status.caption, c.offered ? "Hold Any?" : "Plays: " + fake.formatCurrency(m.credit));
         EXPECT_EQ(lastSound(), c.offered ? "Hold.wav" : "right.wav");
@@ -251,17 +220,14 @@ TEST_F(PlayCycle, OneCheatMakesEveryPlayWinSixToEightNudges)
 
 TEST_F(PlayCycle, ShowNudgesCountsWithoutSingularAndAtZeroShowsCreditAndSilences)
 {
-    const struct {
-        int32_t nudges;
-        std::string status;
-        std::vector<K> events;
-    } cases[] = {{2, "2 nudges", {}}, {1, "1 nudges", {}}, {0, "Plays: 1.00", {K::Silence}}};
-    for (const auto& c : cases) {
+    const std::tuple<int32_t, std::string, std::vector<K>> cases[] = {
+        {2, "2 nudges", {}}, {1, "1 nudges", {}}, {0, "Plays: 1.00", {K::Silence}}};
+    for (const auto& [nudges, status, events] : cases) {
         fake.events.clear();
-        m.nudges = c.nudges;
+        m.nudges = nudges;
         m.showNudges();
-        EXPECT_EQ(m.ui.status.caption, c.status);
-        EXPECT_EQ(fake.kinds(), c.events);
+        EXPECT_EQ(m.ui.status.caption, status);
+        EXPECT_EQ(fake.kinds(), events);
     }
 }
 

@@ -1,8 +1,5 @@
 #include "test_support.h"
 
-#include "core/strips.h"
-
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -35,11 +32,8 @@ void AssetTree::addFile(const std::string& relative, const std::string& content)
 
 void AssetTree::addStandardSet()
 {
-    for (int i = 1; i <= 16; ++i) {
-        char name[16];
-        std::snprintf(name, sizeof name, "%02d.zri", i);
-        addFile(std::string("images/") + name);
-    }
+    for (int i = 1; i <= 16; ++i)
+        addFile((i < 10 ? "images/0" : "images/") + std::to_string(i) + ".zri");
     addLamps();
 }
 
@@ -75,14 +69,6 @@ int32_t symbolOf(const Machine& m, PictureId picture)
         if (m.symbolPics[k] == picture)
             return static_cast<int32_t>(k);
     return -1;
-}
-
-std::array<int32_t, 9> windowFor(int32_t left, int32_t middle, int32_t right)
-{
-    auto at = [](const Strip& s, int32_t p) { return s[static_cast<size_t>((p + 16) % 16)]; };
-    return {at(kLeftStrip, left - 1),    at(kLeftStrip, left),    at(kLeftStrip, left + 1),
-            at(kMiddleStrip, middle - 1), at(kMiddleStrip, middle), at(kMiddleStrip, middle + 1),
-            at(kRightStrip, right - 1),  at(kRightStrip, right),  at(kRightStrip, right + 1)};
 }
 
 void MachineTest::SetUp()

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -50,10 +49,6 @@ uint64_t seedFor(const Random& current, const std::vector<Draw>& wanted);
 
 // The symbol number whose picture is `picture`, or -1.
 int32_t symbolOf(const Machine& m, PictureId picture);
-
-// The nine symbols a reel window shows for the given positions, in the
-// repaint order tl, ml, bl, tm, mm, bm, tr, mr, br.
-std::array<int32_t, 9> windowFor(int32_t left, int32_t middle, int32_t right);
 
 // A machine started with the standard asset tree; the start-up's record is
 // cleared so each test sees only what it caused.

@@ -8,15 +8,13 @@ protected:
     // A busy machine: every field the top of the trail may reset is set.
     void makeBusy()
     {
+        m.startBonus();
         m.nudges = 3;
-        m.holdAllowed = true;
+        m.holdAllowed = m.trailHeld = true;
         m.trailPoints = 5;
-        m.trailHeld = true;
         m.heldTrailPoints = 6;
         m.ui.trailHeldLight.foreColor = kRed;
         m.ui.status.caption = "Hold Any?";
-        m.startBonus();
-        m.nudges = 3;
         fake.events.clear();
     }
     void expectLadder(int32_t redRung, int32_t litLamps)

@@ -9,17 +9,18 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <tuple>
+#include <utility>
+
 namespace glint::ui::test {
 namespace {
 
-struct Place {
-    const char* name;
-    int x, y, width, height;
-};
-
 TEST_F(Form1Test, EveryVisibleControlSitsAtItsDesignedPixelRectangle)
 {
-    const Place places[] = {
+    const struct {
+        const char* name;
+        int x, y, width, height;
+    } places[] = {
         {"Shape1", 8, 8, 313, 33},     {"status", 8, 16, 313, 25},    {"Shape3", 0, 48, 329, 321},
         {"Image4", 8, 48, 100, 15},    {"Image5", 112, 48, 100, 15},  {"Image6", 216, 48, 100, 15},
         {"tl", 8, 56, 100, 100},       {"tm", 112, 56, 100, 100},     {"tr", 216, 56, 100, 100},
@@ -40,10 +41,9 @@ TEST_F(Form1Test, EveryVisibleControlSitsAtItsDesignedPixelRectangle)
         {"titlepic", 480, 120, 200, 123}, {"Command5", 608, 280, 57, 57}, {"myDebug", 496, 248, 177, 199},
     };
     EXPECT_EQ(window->size(), QSize(688, 497));
-    for (const Place& p : places) {
-        QWidget* widget = find(p.name);
-        EXPECT_EQ(widget->geometry(), QRect(p.x, p.y, p.width, p.height)) << p.name;
-        EXPECT_TRUE(widget->isVisible()) << p.name;
+    for (const auto& p : places) {
+        EXPECT_EQ(find(p.name)->geometry(), QRect(p.x, p.y, p.width, p.height)) << p.name;
+        EXPECT_TRUE(find(p.name)->isVisible()) << p.name;
     }
 }
 
@@ -56,25 +56,16 @@ TEST_F(Form1Test, SetUpAndDebuggingAidsStayHiddenThroughPlay)
         EXPECT_FALSE(find(name)->isVisible()) << name;
 }
 
-TEST_F(Form1Test, TimersRunAtTheirIntervalsFromTheirStartStates)
+TEST_F(Form1Test, TimersRunAtTheirIntervalsFromTheirStartStatesFollowTheMachineAndStopWithTheWindow)
 {
-    const struct {
-        const char* name;
-        int interval;
-        bool running;
-    } timers[] = {
+    const std::tuple<const char*, int, bool> timers[] = {
         {"flashLights", 300, true}, {"bonusTimer", 100, false}, {"Timer1", 500, false},
         {"Timer2", 4000, true},     {"Timer3", 10000, false},
     };
-    for (const auto& t : timers) {
-        auto* timer = find<QTimer>(t.name);
-        EXPECT_EQ(timer->interval(), t.interval) << t.name;
-        EXPECT_EQ(timer->isActive(), t.running) << t.name;
+    for (const auto& [name, interval, running] : timers) {
+        EXPECT_EQ(find<QTimer>(name)->interval(), interval) << name;
+        EXPECT_EQ(find<QTimer>(name)->isActive(), running) << name;
     }
-}
-
-TEST_F(Form1Test, TheBonusTimerFollowsTheMachine)
-{
     auto* bonusTimer = find<QTimer>("bonusTimer");
     window->machine().startBonus();
     find<QPushButton>("Command4")->click();
@@ -82,6 +73,9 @@ TEST_F(Form1Test, TheBonusTimerFollowsTheMachine)
     window->machine().stopBonus();
     find<QPushButton>("Command4")->click();
     EXPECT_FALSE(bonusTimer->isActive());
+    window->close();
+    for (const char* name : {"flashLights", "Timer2"})
+        EXPECT_FALSE(find<QTimer>(name)->isActive()) << name;
 }
 
 TEST_F(Form1Test, TabOrderRunsFromStartThroughTheDebugListAndStartHasTheFocus)
@@ -101,10 +95,7 @@ TEST_F(Form1Test, TabOrderRunsFromStartThroughTheDebugListAndStartHasTheFocus)
 
 TEST_F(Form1Test, OverlappingControlsStackAsDesigned)
 {
-    const struct {
-        QPoint at;
-        const char* onTop;
-    } overlaps[] = {
+    const std::pair<QPoint, const char*> overlaps[] = {
         {{636, 308}, "myDebug"},   // over "more money"
         {{58, 60}, "Image4"},      // top shading over the top-left cell
         {{162, 354}, "Image2"},    // bottom shading over the bottom-middle cell
@@ -113,12 +104,11 @@ TEST_F(Form1Test, OverlappingControlsStackAsDesigned)
         {{636, 36}, "Command3"},   // coin slot over its red panel
         {{640, 64}, "Label2"},     // label over the panel's bottom edge
     };
-    for (const auto& o : overlaps) {
-        QWidget* hit = window->childAt(o.at);
-        ASSERT_NE(hit, nullptr) << o.onTop;
-        QWidget* expected = find(o.onTop);
-        EXPECT_TRUE(hit == expected || expected->isAncestorOf(hit))
-            << o.onTop << " is under " << hit->objectName().toStdString();
+    for (const auto& [at, onTop] : overlaps) {
+        QWidget* hit = window->childAt(at);
+        ASSERT_NE(hit, nullptr) << onTop;
+        EXPECT_TRUE(hit == find(onTop) || find(onTop)->isAncestorOf(hit))
+            << onTop << " is under " << hit->objectName().toStdString();
     }
 }
 
@@ -183,23 +173,12 @@ TEST_F(Form1Test, ASpinThroughTheWindowPaintsEveryStepAndShowsTheResult)
     EXPECT_EQ(find<TraceView>("myDebug")->rowCount(), 2);
 }
 
-TEST_F(Form1Test, MessageBoxesGoToTheInjectedFunction)
+TEST_F(Form1Test, MessageBoxesGoToTheInjectedFunctionAndTypingReachesTheMachineAtOnce)
 {
     find<QPushButton>("Command5")->click();
     EXPECT_EQ(messages, QStringList{QStringLiteral("Give me more Money")});
-}
-
-TEST_F(Form1Test, TypingIntoThePrizeBoxReachesTheMachineAtOnce)
-{
     QTest::keyClicks(find("prizeMoney"), QStringLiteral("9"));
     EXPECT_EQ(window->machine().ui.prizeMoney.text, "Text19");
-}
-
-TEST_F(Form1Test, ClosingTheWindowStopsItsTimers)
-{
-    window->close();
-    for (const char* name : {"flashLights", "Timer2"})
-        EXPECT_FALSE(find<QTimer>(name)->isActive()) << name;
 }
 
 TEST(Form1StartUp, MissingPicturesRaiseAnAssetErrorAndTakeTheSplashAway)

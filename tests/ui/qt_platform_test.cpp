@@ -34,20 +34,17 @@ TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNot)
     huge.save(at.filePath(QStringLiteral("huge.png")), "PNG");
 
     QtPlatform platform(dir.path() + QLatin1Char('/'), [](const QString&) {});
-    const struct {
-        const char* file;
-        const char* error; // empty when the picture loads
-    } cases[] = {
+    const std::pair<const char*, const char*> cases[] = { // file, error or "" when the picture loads
         {"good.zri", ""},
         {"missing.zri", "File not found"},
         {"notes.zri", "Unsupported image format"},
         {"huge.png", "picture is 4097\u00D74097 pixels, too large"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [file, wanted] : cases) {
         std::string error;
-        const PictureId id = platform.loadPicture(local(at.filePath(QLatin1String(c.file))), error);
-        EXPECT_EQ(error, c.error) << c.file;
-        EXPECT_EQ(id == kNoPicture, *c.error != '\0') << c.file;
+        const PictureId id = platform.loadPicture(local(at.filePath(QLatin1String(file))), error);
+        EXPECT_EQ(error, wanted) << file;
+        EXPECT_EQ(id == kNoPicture, *wanted != '\0') << file;
         if (id != kNoPicture) {
             EXPECT_GE(id, kFirstLoadedPicture);
             EXPECT_EQ(platform.pictures().pixmap(id).size(), QSize(30, 20));
@@ -57,24 +54,16 @@ TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNot)
     }
 }
 
-TEST(QtPlatform, TheBuiltInPicturesHaveTheirDesignedSizes)
+TEST(QtPlatform, BuiltInPicturesHaveTheirDesignedSizesAndMoneyShowsWithTwoDecimals)
 {
     QtPlatform platform(QStringLiteral("/nonexistent/"), [](const QString&) {});
-    const struct {
-        PictureId id;
-        QSize size;
-    } builtIns[] = {
+    const std::pair<PictureId, QSize> builtIns[] = {
         {kPoundPicture, {100, 100}}, {kArrowPicture, {50, 40}},       {kTitlePicture, {200, 123}},
         {kShadeTopPicture, {100, 15}}, {kShadeBottomPicture, {100, 15}},
     };
-    for (const auto& b : builtIns)
-        EXPECT_EQ(platform.pictures().pixmap(b.id).size(), b.size) << b.id;
+    for (const auto& [id, size] : builtIns)
+        EXPECT_EQ(platform.pictures().pixmap(id).size(), size) << id;
     EXPECT_TRUE(platform.pictures().pixmap(kNoPicture).isNull());
-}
-
-TEST(QtPlatform, MoneyShowsWithTwoDecimals)
-{
-    QtPlatform platform(QStringLiteral("/nonexistent/"), [](const QString&) {});
     EXPECT_EQ(platform.formatCurrency(Money::fromWhole(71)), "71.00");
     EXPECT_EQ(platform.formatCurrency(Money::fromCents(25)), "0.25");
     EXPECT_EQ(platform.formatCurrency(Money::fromTenThousandths(12345)), "1.23");
@@ -93,7 +82,7 @@ TEST(QtPlatform, APauseEndsAtItsDeadlineAndNotBefore)
     platform.sleepUntil(platform.monotonicSeconds() - 1.0); // a past deadline returns at once
 }
 
-TEST(QtPlatform, TheSplashIsShownUntilUnloadedAndUnloadingTwiceIsHarmless)
+TEST(QtPlatform, TheSplashIsShownUntilUnloadedOrClosedByThePlayerAndUnloadingTwiceIsHarmless)
 {
     QtPlatform platform(QStringLiteral("/nonexistent/"), [](const QString&) {});
     platform.showSplash();
@@ -102,11 +91,7 @@ TEST(QtPlatform, TheSplashIsShownUntilUnloadedAndUnloadingTwiceIsHarmless)
     platform.unloadSplash();
     EXPECT_EQ(platform.splash(), nullptr);
     platform.unloadSplash();
-}
 
-TEST(QtPlatform, UnloadingASplashThePlayerAlreadyClosedDoesNothing)
-{
-    QtPlatform platform(QStringLiteral("/nonexistent/"), [](const QString&) {});
     platform.showSplash();
     QTest::keyClick(platform.splash(), Qt::Key_Space);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -37,7 +38,7 @@ protected:
 
     // Waits until no effect of the player is still decoding its file: one
     // that is when the program ends is reported as a leak.
-    void waitForDecoding(const SoundPlayer& player, QStringList names = SoundPlayer::knownSounds())
+    void waitForDecoding(const SoundPlayer& player, QStringList names)
     {
         for (const QString& name : names) {
             const QSoundEffect* effect = player.effectFor(dir + name);
@@ -50,7 +51,7 @@ protected:
     QString dir;
 };
 
-TEST_F(SoundPlayerTest, TheGamesSoundsArePreparedOnceAtTheStartAndReused)
+TEST_F(SoundPlayerTest, TheGamesSoundsArePreparedOnceAtTheStartAndAnUnknownFileOnDemand)
 {
     SoundPlayer player(dir);
     ASSERT_EQ(SoundPlayer::knownSounds().size(), 11);
@@ -59,39 +60,10 @@ TEST_F(SoundPlayerTest, TheGamesSoundsArePreparedOnceAtTheStartAndReused)
         ASSERT_NE(effect, nullptr) << name.toStdString();
         EXPECT_EQ(effect->source(), QUrl::fromLocalFile(dir + name));
     }
+    player.stop(); // nothing started yet
     player.start(dir + QStringLiteral("LEFT.WAV"), false);
     EXPECT_EQ(player.current(), player.effectFor(dir + QStringLiteral("LEFT.WAV")));
-    waitForDecoding(player);
-}
 
-TEST_F(SoundPlayerTest, EachStartReplacesTheCurrentSoundWithItsOwnLooping)
-{
-    SoundPlayer player(dir);
-    const struct {
-        const char* name;
-        bool loop;
-        int loopCount;
-    } starts[] = {
-        {"BONUSspin.WAV", true, QSoundEffect::Infinite},
-        {"Bonusstop.wav", false, 1},
-        {"Bonusstop.wav", false, 1}, // restarting the same sound
-        {"nudges.wav", true, QSoundEffect::Infinite},
-    };
-    for (const auto& s : starts) {
-        player.start(dir + QLatin1String(s.name), s.loop);
-        ASSERT_NE(player.current(), nullptr);
-        EXPECT_EQ(player.current()->source().fileName(), QLatin1String(s.name));
-        EXPECT_EQ(player.current()->loopCount(), s.loopCount) << s.name;
-    }
-    QTest::qWait(100); // lets the effects decode and try to reach a device
-    player.stop();
-    player.stop();
-}
-
-TEST_F(SoundPlayerTest, AnUnknownFileGetsOneEffectOnDemandAndKeepsIt)
-{
-    SoundPlayer player(dir);
-    player.stop(); // nothing started yet
     const QString other = dir + QStringLiteral("other.wav");
     TestAssets::writeWav(other);
     EXPECT_EQ(player.effectFor(other), nullptr);
@@ -104,18 +76,34 @@ TEST_F(SoundPlayerTest, AnUnknownFileGetsOneEffectOnDemandAndKeepsIt)
     waitForDecoding(player, QStringList(SoundPlayer::knownSounds()) << QStringLiteral("other.wav"));
 }
 
+TEST_F(SoundPlayerTest, EachStartReplacesTheCurrentSoundWithItsOwnLooping)
+{
+    SoundPlayer player(dir);
+    const std::tuple<const char*, bool, int> starts[] = {
+        {"BONUSspin.WAV", true, QSoundEffect::Infinite},
+        {"Bonusstop.wav", false, 1},
+        {"Bonusstop.wav", false, 1}, // restarting the same sound
+        {"nudges.wav", true, QSoundEffect::Infinite},
+    };
+    for (const auto& [name, loop, loopCount] : starts) {
+        player.start(dir + QLatin1String(name), loop);
+        ASSERT_NE(player.current(), nullptr);
+        EXPECT_EQ(player.current()->source().fileName(), QLatin1String(name));
+        EXPECT_EQ(player.current()->loopCount(), loopCount) << name;
+    }
+    QTest::qWait(100); // lets the effects decode and try to reach a device
+    player.stop();
+    player.stop();
+}
+
 // A file the effects would wait on forever must not reach them, or the
 // player could never be deleted and the game never end.
 TEST_F(SoundPlayerTest, MissingCutShortOrForeignFilesStaySilentAndLetThePlayerEnd)
 {
     const QByteArray header("RIFF\x24\x08\x00\x00WAVEfmt ", 16);
-    QByteArray good;
-    {
-        TestAssets::writeWav(dir + QStringLiteral("good.wav"));
-        QFile file(dir + QStringLiteral("good.wav"));
-        file.open(QIODevice::ReadOnly);
-        good = file.readAll();
-    }
+    QFile goodFile(dir + QStringLiteral("LEFT.WAV"));
+    goodFile.open(QIODevice::ReadOnly);
+    const QByteArray good = goodFile.readAll();
     const struct {
         const char* name;
         std::function<void(const QString&)> make;

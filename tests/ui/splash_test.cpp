@@ -13,13 +13,6 @@
 namespace glint::ui::test {
 namespace {
 
-QPixmap logo()
-{
-    QPixmap picture(200, 123);
-    picture.fill(Qt::gray);
-    return picture;
-}
-
 QLabel* label(QWidget* splash, const char* name)
 {
     return splash->findChild<QLabel*>(QLatin1String(name));
@@ -27,7 +20,7 @@ QLabel* label(QWidget* splash, const char* name)
 
 TEST(Splash, ShowsTheTitleAndVersionWithoutATitleBarInTheMiddleOfTheScreen)
 {
-    frmSplash splash(logo());
+    frmSplash splash(QPixmap(200, 123));
     splash.setAttribute(Qt::WA_DeleteOnClose, false);
     splash.centreOnScreen();
     splash.show();
@@ -67,7 +60,7 @@ TEST(Splash, AKeyOrAClickOnTheFramesFreeAreaClosesItButAClickOnALabelDoesNot)
          true},
     };
     for (const auto& c : cases) {
-        QPointer<frmSplash> splash = new frmSplash(logo());
+        QPointer<frmSplash> splash = new frmSplash(QPixmap(200, 123));
         splash->show();
         c.act(splash);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

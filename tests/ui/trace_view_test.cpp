@@ -2,13 +2,11 @@
 #include "ui/trace_view.h"
 
 #include <QAccessible>
-#include <QElapsedTimer>
 #include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -40,25 +38,16 @@ struct ShownTrace {
     TraceView view;
 };
 
-// Prints what appending a line costs, shown and painted, at both lengths; the
-// figures are for reading, as timings on a shared machine vary too much to
-// judge. What is checked is that the appended lines all arrive.
-TEST(TraceView, LinesAppendedToALongTraceArriveWithoutScrollingItAndTheirCostIsPrinted)
+TEST(TraceView, LinesAppendedToALongTraceArriveWithoutScrollingIt)
 {
-    constexpr int kAppends = 200;
     for (int rows : {1000, 300000}) {
         ShownTrace trace(rows);
-        QElapsedTimer clock;
-        clock.start();
-        for (int i = 0; i < kAppends; ++i) {
+        for (int i = 0; i < 200; ++i) {
             trace.list.addItem(line(rows + i));
             trace.model->refresh();
             QCoreApplication::processEvents();
         }
-        const double micros = double(clock.nsecsElapsed()) / 1000.0 / kAppends;
-        std::printf("[ trace    ] %d lines: %.1f us per appended line\n", rows, micros);
-
-        const int total = rows + kAppends;
+        const int total = rows + 200;
         EXPECT_EQ(trace.view.rowCount(), total);
         EXPECT_EQ(trace.view.topRow(), 0);
         EXPECT_EQ(trace.view.verticalScrollBar()->maximum(), total - trace.pageRows());
