@@ -74,17 +74,17 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
     setFont(defaultDesignFont());
     resize(kForm1Width, kForm1Height);
 
-    for (const ControlSpec& spec : form1Layout()) {
-        QWidget* widget = build(spec);
-        widget->setObjectName(QLatin1String(spec.name));
-        widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        widget->setVisible(spec.visible);
-        if (spec.accessibleName)
-            widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-        if (spec.toolTip)
-            widget->setToolTip(QString::fromUtf8(spec.toolTip));
-        if (spec.picture != kNoPicture)
-            static_cast<ImageWidget*>(widget)->setPicture(platform_.pictures().pixmap(spec.picture));
+    for (const ControlSpec& control : form1Layout()) {
+        QWidget* widget = build(control);
+        widget->setObjectName(QLatin1String(control.name));
+        widget->setGeometry(control.x, control.y, control.width, control.height);
+        widget->setVisible(control.visible);
+        if (control.accessibleName)
+            widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+        if (control.toolTip)
+            widget->setToolTip(QString::fromUtf8(control.toolTip));
+        if (control.picture != kNoPicture)
+            static_cast<ImageWidget*>(widget)->setPicture(platform_.pictures().pixmap(control.picture));
     }
     bindModels();
     connectHandlers();
@@ -113,23 +113,23 @@ Form1::~Form1()
     platform_.setCellPainter({});
 }
 
-QWidget* Form1::build(const ControlSpec& spec)
+QWidget* Form1::build(const ControlSpec& control)
 {
-    switch (spec.kind) {
+    switch (control.kind) {
     case ControlKind::Shape:
-        return new ShapeWidget(this, toQColor(spec.fill), Qt::black);
+        return new ShapeWidget(this, toQColor(control.fill), Qt::black);
     case ControlKind::Line:
-        return new ShapeWidget(this, toQColor(spec.fill), toQColor(spec.fill));
+        return new ShapeWidget(this, toQColor(control.fill), toQColor(control.fill));
     case ControlKind::Label: {
-        QLabel* label = std::string_view(spec.name) == "status" ? new StatusLabel(this) : new QLabel(this);
-        label->setText(QString::fromUtf8(spec.caption));
-        label->setFont(fontFor(spec.font));
-        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+        QLabel* label = std::string_view(control.name) == "status" ? new StatusLabel(this) : new QLabel(this);
+        label->setText(QString::fromUtf8(control.caption));
+        label->setFont(fontFor(control.font));
+        label->setAlignment((control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setWordWrap(true);
         label->setAutoFillBackground(true);
-        if (spec.background) {
+        if (control.background) {
             QPalette palette = label->palette();
-            palette.setColor(QPalette::Window, toQColor(*spec.background));
+            palette.setColor(QPalette::Window, toQColor(*control.background));
             label->setPalette(palette);
         }
         return label;
@@ -137,11 +137,11 @@ QWidget* Form1::build(const ControlSpec& spec)
     case ControlKind::Image:
         return new ImageWidget(this);
     case ControlKind::Button:
-        return new QPushButton(QString::fromUtf8(spec.caption), this);
+        return new QPushButton(QString::fromUtf8(control.caption), this);
     case ControlKind::TextBox:
         return new QLineEdit(this);
     case ControlKind::ListBox:
-        if (std::string_view(spec.name) == "myDebug") {
+        if (std::string_view(control.name) == "myDebug") {
             // The trace grows by two lines a play, without end.
             auto* view = new TraceView(this);
             debugModel_ = new DebugListModel(machine_.ui.myDebug, view);

@@ -76,7 +76,7 @@ private:
         uint32_t starts;
     };
 
-    QWidget* build(const ControlSpec& spec);
+    QWidget* build(const ControlSpec& control);
     void bindModels();
     void connectHandlers();
     void setUpTimers();
