@@ -129,11 +129,7 @@ protected:
     WindowInfo start(const GameOptions& options)
     {
         game = std::make_unique<GameProcess>(xvfb.display(), options);
-        const auto main = x11.waitForWindow(isMainWindow, kStartTimeout);
-        if (!main)
-            throw std::runtime_error("the main window did not appear; the game said: " +
-                                     game->process().errorOutput());
-        return *main;
+        return waitForMainWindow(x11, *game);
     }
 
     void closeAndExpectACleanEnd(const WindowInfo& main)

@@ -20,7 +20,6 @@ namespace {
 using std::chrono::duration_cast;
 using std::chrono::milliseconds;
 
-constexpr auto kStartTimeout = 30s;
 constexpr auto kReelsStill = 800ms;
 constexpr auto kSoundLatencyLimit = 200ms;
 // Nine in ten 10 ms blocks of the nudge sound are loud, fewer than two in
@@ -41,12 +40,9 @@ protected:
         GameOptions options;
         options.soundServer = pulse.address();
         game = std::make_unique<GameProcess>(xvfb.display(), options);
-        const auto main = x11.waitForWindow(isMainWindow, kStartTimeout);
-        if (!main)
-            throw std::runtime_error("the main window did not appear; the game said: " +
-                                     game->process().errorOutput());
-        x11.focus(main->id);
-        return *main;
+        const WindowInfo main = waitForMainWindow(x11, *game);
+        x11.focus(main.id);
+        return main;
     }
 
     void click(const WindowInfo& main, const Rect& control)

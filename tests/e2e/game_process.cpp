@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <stdexcept>
 
 namespace glint::e2e {
 
@@ -76,6 +77,15 @@ bool isSplash(const WindowInfo& window)
 bool isMessageBox(const WindowInfo& window)
 {
     return window.title == kTitle && window.hasType("_NET_WM_WINDOW_TYPE_DIALOG");
+}
+
+WindowInfo waitForMainWindow(X11Driver& x11, GameProcess& game)
+{
+    // Generous: a loaded two-core machine may take a while to start Qt.
+    const auto main = x11.waitForWindow(isMainWindow, std::chrono::seconds(30));
+    if (!main)
+        throw std::runtime_error("the main window did not appear; the game said: " + game.process().errorOutput());
+    return *main;
 }
 
 } // namespace glint::e2e

@@ -45,4 +45,8 @@ bool isMainWindow(const WindowInfo& window);
 bool isSplash(const WindowInfo& window);
 bool isMessageBox(const WindowInfo& window);
 
+// Waits for the game's main window; throws with what the game said on
+// stderr when it does not appear in time.
+WindowInfo waitForMainWindow(X11Driver& x11, GameProcess& game);
+
 } // namespace glint::e2e

@@ -43,13 +43,10 @@ protected:
     WindowInfo start()
     {
         game = std::make_unique<GameProcess>(xvfb.display());
-        const auto main = x11.waitForWindow(isMainWindow, kStartTimeout);
-        if (!main)
-            throw std::runtime_error("the main window did not appear; the game said: " +
-                                     game->process().errorOutput());
+        const WindowInfo main = waitForMainWindow(x11, *game);
         // With no window manager, activation is the test's job.
-        x11.focus(main->id);
-        return *main;
+        x11.focus(main.id);
+        return main;
     }
 
     QImage stillWindow(const WindowInfo& main)
