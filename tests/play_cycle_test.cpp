@@ -54,9 +54,10 @@ TEST_F(PlayCycle, APressWhileNudgingChangesNothingNotEvenTheSound)
     EXPECT_EQ(m.rnd.state(), state);
 }
 
-TEST_F(PlayCycle, APressOnTheBonusRungStopsTheSelectorTakesNoCreditAndLeavesTheRung)
+TEST_F(PlayCycle, APressOnTheBonusRungStopsARunningSelectorAndTheNextPressPlays)
 {
     m.trailPoints = 4;
+    m.ui.nopoints.caption = "4";
     m.startBonus();
     m.nudges = 2;
     m.Command2_Click();
@@ -64,12 +65,22 @@ TEST_F(PlayCycle, APressOnTheBonusRungStopsTheSelectorTakesNoCreditAndLeavesTheR
     EXPECT_EQ(m.credit, Money::fromWhole(1));
     EXPECT_EQ(m.nudges, 0);
     EXPECT_FALSE(m.ui.bonusTimer.enabled);
-    // Leaving the rung lets the next press play instead of stopping again.
-    EXPECT_EQ(m.trailPoints, 0);
-    EXPECT_EQ(m.ui.nopoints.caption, "0");
+    // The trail stays on the rung the ladder shows; with the selector
+    // standing still the next press is an ordinary play.
+    EXPECT_EQ(m.trailPoints, 4);
+    EXPECT_EQ(m.ui.nopoints.caption, "4");
     play(0, 0, 0, kPlainAwards);
     EXPECT_EQ(m.credit, Money::fromCents(75));
     EXPECT_EQ(fake.count(K::Repaint), 48u);
+    EXPECT_EQ(m.ui.nopoints.caption, "0");
+
+    // A nudge that took the trail off the rung leaves the selector running
+    // through the plays that follow.
+    m.startBonus();
+    m.trailPoints = 5;
+    play(0, 0, 0, kPlainAwards);
+    EXPECT_EQ(m.credit, Money::fromCents(50));
+    EXPECT_TRUE(m.ui.bonusTimer.enabled);
 }
 
 TEST_F(PlayCycle, StakeOfAQuarterBuysOnePlayThenOnlySilence)

@@ -20,6 +20,10 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The trail position of the "Bonus" rung: a play or nudge whose trail points
+// land here starts the bonus selector.
+constexpr int16_t kBonusRung = 4;
+
 // Where the read-only asset tree lives: `root` holds images/ and sound/.
 struct AssetPaths {
     explicit AssetPaths(std::string rootDir);

@@ -4,7 +4,6 @@ namespace glint {
 
 namespace {
 
-constexpr int16_t kBonusRung = 4;
 constexpr Money kStake = Money::fromCents(25);
 constexpr int32_t kLoop = 9;
 
@@ -16,14 +15,12 @@ void Machine::Command2_Click()
         return;
     stopSound();
 
-    if (trailPoints == kBonusRung) {
-        // This press stops the bonus selector on its feature. It also leaves
-        // the bonus rung, or every later press would land here again and the
-        // machine could never be played.
+    if (trailPoints == kBonusRung && ui.bonusTimer.enabled) {
+        // This press stops the bonus selector on its feature. The trail stays
+        // on the bonus rung, as the ladder and the points shown say; once the
+        // selector stands still the next press is an ordinary play.
         nudges = 0;
         stopBonus();
-        trailPoints = 0;
-        ui.nopoints.caption = std::to_string(trailPoints);
         return;
     }
     if (!(credit > Money()))

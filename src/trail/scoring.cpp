@@ -4,7 +4,6 @@ namespace glint {
 
 namespace {
 
-constexpr int16_t kBonusRung = 4;
 constexpr int16_t kPastTheLadder = 9;
 
 } // namespace
