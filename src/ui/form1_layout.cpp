@@ -78,22 +78,24 @@ constexpr ControlSpec kLayout[] = {
     {.name = "cashpot", .kind = K::TextBox, .x = 600, .y = 80, .width = 81, .height = 25,
      .accessibleName = "Total cash"},
 
-    // Buttons; "more money" lies under the debug list. The tooltips name the
-    // keys that press them (see KeyboardPlay).
+    // Buttons; "more money" lies under the debug list. Each accessible name
+    // begins with the caption, so a player who says or hears what is on the
+    // button reaches it. The tooltips name the keys that press them (see
+    // KeyboardPlay).
     {.name = "nudgel", .kind = K::Button, .x = 16, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
-     .accessibleName = "Hold or nudge left reel", .toolTip = "Hold or nudge the left reel (1)"},
+     .accessibleName = "Hold/Nudge left reel", .toolTip = "Hold or nudge the left reel (1)"},
     {.name = "nudgem", .kind = K::Button, .x = 120, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
-     .accessibleName = "Hold or nudge middle reel", .toolTip = "Hold or nudge the middle reel (2)"},
+     .accessibleName = "Hold/Nudge middle reel", .toolTip = "Hold or nudge the middle reel (2)"},
     {.name = "nudgeR", .kind = K::Button, .x = 224, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
-     .accessibleName = "Hold or nudge right reel", .toolTip = "Hold or nudge the right reel (3)"},
+     .accessibleName = "Hold/Nudge right reel", .toolTip = "Hold or nudge the right reel (3)"},
     {.name = "Command2", .kind = K::Button, .x = 328, .y = 432, .width = 65, .height = 57, .caption = "Start",
      .accessibleName = "Start", .toolTip = "Start (Space or Enter)"},
     {.name = "Command4", .kind = K::Button, .x = 512, .y = 8, .width = 49, .height = 49, .caption = "cheat",
-     .accessibleName = "Cheat", .toolTip = "Cheat: win nudges on every play"},
+     .accessibleName = "cheat", .toolTip = "Cheat: win nudges on every play"},
     {.name = "Command3", .kind = K::Button, .x = 616, .y = 16, .width = 41, .height = 41, .caption = "cash",
-     .accessibleName = "Insert coin", .toolTip = "Insert a coin (C)"},
+     .accessibleName = "cash, insert a coin", .toolTip = "Insert a coin (C)"},
     {.name = "Command5", .kind = K::Button, .x = 608, .y = 280, .width = 57, .height = 57, .caption = "more money",
-     .accessibleName = "More money", .toolTip = "Put five more coins in the purse"},
+     .accessibleName = "more money", .toolTip = "Put five more coins in the purse"},
     {.name = "imageSetup", .kind = K::Button, .x = 408, .y = 432, .width = 153, .height = 25,
      .caption = "Setup Images", .visible = false},
     {.name = "Command1", .kind = K::Button, .x = 408, .y = 464, .width = 153, .height = 25,

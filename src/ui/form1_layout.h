@@ -32,8 +32,9 @@ struct ControlSpec {
     std::optional<Colour> background{}; // labels; none means the window's colour
     bool centred = false;                // label text alignment
     PictureId picture = kNoPicture;      // images the game never changes
-    // What assistive technology calls the control and the hint shown on
-    // hovering; labels have neither, as they are read by what they show.
+    // What assistive technology calls the control (for a button, its caption
+    // first) and the hint shown on hovering; labels have neither, as they are
+    // read by what they show.
     const char* accessibleName = nullptr;
     const char* toolTip = nullptr;
 };

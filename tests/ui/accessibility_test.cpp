@@ -37,12 +37,12 @@ TEST_F(Form1Test, ControlsTellAssistiveTechnologyWhatTheyAreAndDoAndLabelsWhatTh
         const char* toolTip; // also read as the description
     } controls[] = {
         {"Command2", "Start", QAccessible::Button, "Start (Space or Enter)"},
-        {"nudgel", "Hold or nudge left reel", QAccessible::Button, "Hold or nudge the left reel (1)"},
-        {"nudgem", "Hold or nudge middle reel", QAccessible::Button, "Hold or nudge the middle reel (2)"},
-        {"nudgeR", "Hold or nudge right reel", QAccessible::Button, "Hold or nudge the right reel (3)"},
-        {"Command3", "Insert coin", QAccessible::Button, "Insert a coin (C)"},
-        {"Command4", "Cheat", QAccessible::Button, "Cheat: win nudges on every play"},
-        {"Command5", "More money", QAccessible::Button, "Put five more coins in the purse"},
+        {"nudgel", "Hold/Nudge left reel", QAccessible::Button, "Hold or nudge the left reel (1)"},
+        {"nudgem", "Hold/Nudge middle reel", QAccessible::Button, "Hold or nudge the middle reel (2)"},
+        {"nudgeR", "Hold/Nudge right reel", QAccessible::Button, "Hold or nudge the right reel (3)"},
+        {"Command3", "cash, insert a coin", QAccessible::Button, "Insert a coin (C)"},
+        {"Command4", "cheat", QAccessible::Button, "Cheat: win nudges on every play"},
+        {"Command5", "more money", QAccessible::Button, "Put five more coins in the purse"},
         {"prizeMoney", "Prize money", QAccessible::EditableText, ""},
         {"cashpot", "Total cash", QAccessible::EditableText, ""},
         {"myDebug", "Scoring trace", QAccessible::List, ""},
@@ -54,6 +54,13 @@ TEST_F(Form1Test, ControlsTellAssistiveTechnologyWhatTheyAreAndDoAndLabelsWhatTh
         EXPECT_EQ(iface->role(), c.role) << c.control;
         EXPECT_EQ(iface->text(QAccessible::Description), QString::fromUtf8(c.toolTip)) << c.control;
         EXPECT_EQ(find(c.control)->toolTip(), QString::fromUtf8(c.toolTip)) << c.control;
+    }
+    // A speech-control user reaches a button by saying what it shows.
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        if (button->isVisible()) {
+            EXPECT_TRUE(accessible(button)->text(QAccessible::Name).startsWith(button->text()))
+                << button->objectName().toStdString();
+        }
     }
     // Labels are read as they are shown, also after the game changed them.
     window->machine().ui.status.caption = "Hold Any?";
