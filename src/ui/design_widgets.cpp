@@ -50,9 +50,10 @@ void ShapeWidget::paintEvent(QPaintEvent*)
 
 ImageWidget::ImageWidget(QWidget* parent) : QWidget(parent) {}
 
-void ImageWidget::setPicture(const QPixmap& picture)
+void ImageWidget::setPicture(const QPixmap& picture, const QPixmap& sharp)
 {
     picture_ = picture;
+    sharp_ = sharp;
     if (!picture_.isNull())
         resize(picture_.size());
     update();
@@ -63,7 +64,16 @@ void ImageWidget::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    // The painter's scale is the screen's device-pixel ratio, also when the
+    // window is rendered into an image of its own ratio. At 1 the picture is
+    // copied pixel for pixel; above it the sharp companion fills the same
+    // room, smoothed when the ratio is not a whole 2 (at 150 %).
+    if (painter.deviceTransform().m11() > 1 && !sharp_.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(0, 0, sharp_);
+    } else {
+        painter.drawPixmap(0, 0, picture_);
+    }
 }
 
 } // namespace glint::ui

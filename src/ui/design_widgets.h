@@ -41,11 +41,13 @@ private:
 
 // An image control: shows its picture unscaled at its top-left corner and
 // takes the picture's size. Without a picture it keeps its size and shows
-// nothing, letting what lies beneath show through.
+// nothing, letting what lies beneath show through. On a dense screen it
+// shows the picture's sharp companion, when it has one, in the same room.
 class ImageWidget : public QWidget {
 public:
     explicit ImageWidget(QWidget* parent);
-    void setPicture(const QPixmap& picture);
+    // `sharp` is null or twice the size of `picture` at device-pixel ratio 2.
+    void setPicture(const QPixmap& picture, const QPixmap& sharp = {});
     const QPixmap& picture() const { return picture_; }
 
 protected:
@@ -53,6 +55,7 @@ protected:
 
 private:
     QPixmap picture_;
+    QPixmap sharp_;
 };
 
 } // namespace glint::ui

@@ -84,7 +84,8 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
         if (control.toolTip)
             widget->setToolTip(QString::fromUtf8(control.toolTip));
         if (control.picture != kNoPicture)
-            static_cast<ImageWidget*>(widget)->setPicture(platform_.pictures().pixmap(control.picture));
+            static_cast<ImageWidget*>(widget)->setPicture(platform_.pictures().pixmap(control.picture),
+                                                          platform_.pictures().sharp(control.picture));
     }
     bindModels();
     connectHandlers();
@@ -340,7 +341,7 @@ void Form1::syncImage(ImageView& view)
     if (view.model->picture == view.shown)
         return;
     view.shown = view.model->picture;
-    view.widget->setPicture(platform_.pictures().pixmap(view.shown));
+    view.widget->setPicture(platform_.pictures().pixmap(view.shown), platform_.pictures().sharp(view.shown));
 }
 
 void Form1::syncTimers()

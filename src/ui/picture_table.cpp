@@ -1,7 +1,10 @@
 #include "ui/picture_table.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+#include <QtDebug>
 
 // Resources compiled into a static library are registered explicitly; the
 // macro must be used outside any namespace.
@@ -12,39 +15,97 @@ static void registerPictureResources()
 
 namespace glint::ui {
 
+namespace {
+
+QString pixels(QSize size)
+{
+    return QStringLiteral("%1\u00D7%2").arg(size.width()).arg(size.height());
+}
+
+// Decodes `path` by its content. With a valid `wanted` size, a picture of
+// any other size is refused, before decoding when the header tells.
+QImage decode(const QString& path, QSize wanted, QString& error)
+{
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > PictureTable::kMaxPixels) {
+        error = QStringLiteral("picture is %1 pixels, too large").arg(pixels(size));
+        return {};
+    }
+    QImage image;
+    if (!wanted.isValid() || !size.isValid() || size == wanted) {
+        image = reader.read();
+        if (image.isNull()) {
+            error = reader.errorString();
+            return {};
+        }
+        size = image.size();
+    }
+    if (wanted.isValid() && size != wanted) {
+        error = QStringLiteral("picture is %1 pixels, not %2").arg(pixels(size), pixels(wanted));
+        return {};
+    }
+    return image;
+}
+
+// The companion of a picture of `size` at `path`: twice as wide and as high,
+// shown at ratio 2. A null pixmap when there is none or it is unusable; the
+// picture itself is then shown, as on any ordinary screen.
+QPixmap sharpCompanion(const QString& path, QSize size)
+{
+    const QFileInfo plain(path);
+    const QString companion = plain.dir().filePath(QLatin1String(PictureTable::kSharpFolder) + QLatin1Char('/') +
+                                                   plain.fileName());
+    if (!QFileInfo::exists(companion))
+        return {};
+    QString error;
+    const QImage image = decode(companion, size * 2, error);
+    if (image.isNull()) {
+        qWarning().noquote() << QStringLiteral("glint-galore: ignoring %1: %2").arg(companion, error);
+        return {};
+    }
+    QPixmap sharp = QPixmap::fromImage(image);
+    sharp.setDevicePixelRatio(2);
+    return sharp;
+}
+
+} // namespace
+
 PictureTable::PictureTable()
 {
     registerPictureResources();
-    pictures_[kPoundPicture] = QPixmap(QStringLiteral(":/pictures/pound.png"));
-    pictures_[kArrowPicture] = QPixmap(QStringLiteral(":/pictures/arrow.png"));
-    pictures_[kTitlePicture] = QPixmap(QStringLiteral(":/pictures/title.png"));
-    pictures_[kShadeTopPicture] = QPixmap(QStringLiteral(":/pictures/shade_top.png"));
-    pictures_[kShadeBottomPicture] = QPixmap(QStringLiteral(":/pictures/shade_bottom.png"));
+    addBuiltin(kPoundPicture, QStringLiteral("pound.png"));
+    addBuiltin(kArrowPicture, QStringLiteral("arrow.png"));
+    addBuiltin(kTitlePicture, QStringLiteral("title.png"));
+    addBuiltin(kShadeTopPicture, QStringLiteral("shade_top.png"));
+    addBuiltin(kShadeBottomPicture, QStringLiteral("shade_bottom.png"));
+}
+
+void PictureTable::addBuiltin(PictureId id, const QString& fileName)
+{
+    const QString path = QStringLiteral(":/pictures/") + fileName;
+    pictures_[id] = QPixmap(path);
+    sharp_[id] = sharpCompanion(path, pictures_[id].size());
 }
 
 PictureId PictureTable::load(const QString& path, QString& error)
 {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
-        error = QStringLiteral("picture is %1\u00D7%2 pixels, too large").arg(size.width()).arg(size.height());
+    const QImage image = decode(path, QSize(), error);
+    if (image.isNull())
         return kNoPicture;
-    }
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        error = reader.errorString();
-        return kNoPicture;
-    }
     const PictureId id = next_++;
     pictures_[id] = QPixmap::fromImage(image);
+    sharp_[id] = sharpCompanion(path, image.size());
     return id;
 }
 
 void PictureTable::release(PictureId id)
 {
-    if (id >= kFirstLoadedPicture)
-        pictures_.erase(id);
+    if (id < kFirstLoadedPicture)
+        return;
+    pictures_.erase(id);
+    sharp_.erase(id);
 }
 
 const QPixmap& PictureTable::pixmap(PictureId id) const
@@ -52,6 +113,18 @@ const QPixmap& PictureTable::pixmap(PictureId id) const
     static const QPixmap none;
     auto found = pictures_.find(id);
     return found == pictures_.end() ? none : found->second;
+}
+
+const QPixmap& PictureTable::sharp(PictureId id) const
+{
+    static const QPixmap none;
+    auto found = sharp_.find(id);
+    return found == sharp_.end() ? none : found->second;
+}
+
+const QPixmap& PictureTable::forRatio(PictureId id, qreal ratio) const
+{
+    return ratio > 1 && !sharp(id).isNull() ? sharp(id) : pixmap(id);
 }
 
 QIcon PictureTable::appIcon()

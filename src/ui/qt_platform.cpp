@@ -120,7 +120,7 @@ void QtPlatform::messageBox(const std::string& text)
 void QtPlatform::showSplash()
 {
     if (!splash_)
-        splash_ = new frmSplash(pictures_.pixmap(kTitlePicture));
+        splash_ = new frmSplash(pictures_.forRatio(kTitlePicture, qApp->devicePixelRatio()));
     splash_->centreOnScreen();
     splash_->show();
     // The rest of start-up keeps the thread busy, so the splash must be on

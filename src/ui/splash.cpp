@@ -89,7 +89,7 @@ frmSplash::frmSplash(const QPixmap& logo) : QFrame(nullptr, Qt::SplashScreen | Q
     auto* imgLogo = new QLabel(frame);
     imgLogo->setObjectName(QStringLiteral("imgLogo"));
     imgLogo->setPixmap(logo);
-    imgLogo->setGeometry(QRect(QPoint(8, 40), logo.isNull() ? QSize(200, 123) : logo.size()));
+    imgLogo->setGeometry(QRect(QPoint(8, 40), logo.isNull() ? QSize(200, 123) : logo.deviceIndependentSize().toSize()));
 
     const QString arial = QStringLiteral("Arial");
     struct Caption {

@@ -278,6 +278,20 @@ def main():
             if not ok(rows):
                 problems.append(f"{rel}: fails expectation: {what}")
 
+    # Every picture but the icons has a companion at twice the size in the
+    # @2x folder beside it; the game ignores one of any other size.
+    plain = [(os.path.relpath(p, root), read_png, 100, 100) for p in symbols]
+    plain += [(rel, decode, w, h) for rel, decode, w, h, _ in PICTURES if "/icon" not in rel]
+    for rel, decode, w, h in plain:
+        sharp = os.path.join(os.path.dirname(rel), "@2x", os.path.basename(rel))
+        try:
+            size = decode(os.path.join(root, sharp))[:2]
+        except (OSError, ValueError, zlib.error, struct.error) as e:
+            problems.append(f"{sharp}: {e}")
+            continue
+        if size != (2 * w, 2 * h):
+            problems.append(f"{sharp}: {size[0]}x{size[1]}, want {2 * w}x{2 * h}")
+
     lit = read_bmp24(os.path.join(root, I, "bonus/bonuson.bmp"))[2]
     unlit = read_bmp24(os.path.join(root, I, "bonus/bonusoff.bmp"))[2]
     mean_luma = lambda rows: sum(luma(px) for row in rows for px in row) / (len(rows) * len(rows[0]))
@@ -305,7 +319,7 @@ def main():
         return sum(os.path.getsize(p) for p in glob.glob(os.path.join(root, pattern), recursive=True))
     if total("data/sound/*") >= 3 * 1024 * 1024:
         problems.append("sounds together are 3 MB or more")
-    if total("data/images/**/*") + total(P + "*") >= 2 * 1024 * 1024:
+    if total("data/images/**/*") + total(P + "**/*") >= 2 * 1024 * 1024:
         problems.append("pictures together are 2 MB or more")
 
     for p in problems:

@@ -89,11 +89,17 @@ QFont boldSerif(int pixelSize)
     return f;
 }
 
-QImage canvas(int w, int h, QColor fill)
+QImage canvas(int w, int h, QColor fill, int scale)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img(w * scale, h * scale, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(scale);
     img.fill(fill);
     return img;
+}
+
+QString scaledDir(const QString &dir, int scale)
+{
+    return scale == 1 ? dir : dir + QStringLiteral("/@%1x").arg(scale);
 }
 
 QImage emoji(const QString &glyph, int box)

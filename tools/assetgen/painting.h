@@ -20,8 +20,14 @@ QFont boldSerif(int pixelSize);
 // Widest, heaviest face available, for block lettering.
 QFont heavySans(int pixelSize);
 
-// A blank image of the given size filled with `fill`.
-QImage canvas(int w, int h, QColor fill = Qt::transparent);
+// A blank image of the given size filled with `fill`. With `scale` 2 it has
+// twice the pixels each way and device-pixel ratio 2, so the same drawing
+// code, in the same coordinates, paints a sharper copy for dense screens.
+QImage canvas(int w, int h, QColor fill = Qt::transparent, int scale = 1);
+
+// Where the pictures of `scale` go: `dir` itself, or its "@2x" subfolder,
+// which the game looks into for its sharper companions.
+QString scaledDir(const QString &dir, int scale);
 
 // Renders one emoji large, trims it to its visible pixels and scales it
 // smoothly so it fits inside `box` x `box`.

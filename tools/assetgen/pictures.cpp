@@ -17,9 +17,9 @@ namespace {
 
 // ---- bonus lamps ---------------------------------------------------------
 
-QImage lamp(bool lit)
+QImage lamp(bool lit, int scale)
 {
-    QImage img = paint::canvas(50, 40, QColor(18, 18, 20));
+    QImage img = paint::canvas(50, 40, QColor(18, 18, 20), scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath head = paint::arrowhead(QRectF(7, 4, 36, 32));
@@ -105,9 +105,9 @@ void blockLine(QPainter &p, const QString &text, const QRectF &box, double depth
     p.drawPath(face);
 }
 
-QImage title()
+QImage title(int scale)
 {
-    QImage img = paint::canvas(200, 123, QColor(208, 208, 210));
+    QImage img = paint::canvas(200, 123, QColor(208, 208, 210), scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     blockLine(p, QStringLiteral("Glint"), QRectF(34, 4, 132, 56), 5);
@@ -117,9 +117,9 @@ QImage title()
 
 // ---- built-in pictures ------------------------------------------------------
 
-QImage pound()
+QImage pound(int scale)
 {
-    QImage img = paint::canvas(100, 100, Qt::white);
+    QImage img = paint::canvas(100, 100, Qt::white, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath sign = paint::textPath(QString(QChar(0x00A3)), paint::boldSerif(120), QRectF(16, 10, 68, 80));
@@ -133,9 +133,9 @@ QImage pound()
     return img;
 }
 
-QImage arrow()
+QImage arrow(int scale)
 {
-    QImage img = paint::canvas(50, 40, Qt::white);
+    QImage img = paint::canvas(50, 40, Qt::white, scale);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(255, 214, 0), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -144,9 +144,9 @@ QImage arrow()
     return img;
 }
 
-QImage shade(bool darkAtTop)
+QImage shade(bool darkAtTop, int scale)
 {
-    QImage img = paint::canvas(100, 15, Qt::white);
+    QImage img = paint::canvas(100, 15, Qt::white, scale);
     QPainter p(&img);
     QLinearGradient g(0, 0, 0, 15);
     const QColor dark(64, 64, 66), light(214, 214, 216);
@@ -229,24 +229,29 @@ bool writeIconSvg(const QString &path)
 
 } // namespace
 
-int writeDataPictures(const QString &dataImages)
+int writeDataPictures(const QString &dataImages, int scale)
 {
+    const QString bonus = paint::scaledDir(dataImages + "/bonus", scale);
     int failures = 0;
-    failures += !paint::saveBmp24(lamp(true), dataImages + "/bonus/bonuson.bmp");
-    failures += !paint::saveBmp24(lamp(false), dataImages + "/bonus/bonusoff.bmp");
-    failures += !paint::saveBmp24(title(), dataImages + "/startup/title.bmp");
+    failures += !paint::saveBmp24(lamp(true, scale), bonus + "/bonuson.bmp");
+    failures += !paint::saveBmp24(lamp(false, scale), bonus + "/bonusoff.bmp");
+    failures += !paint::saveBmp24(title(scale), paint::scaledDir(dataImages + "/startup", scale) + "/title.bmp");
     return failures;
 }
 
-int writeBuiltinPictures(const QString &dir)
+int writeBuiltinPictures(const QString &dir, int scale)
 {
     const auto rgb = [](const QImage &img) { return img.convertToFormat(QImage::Format_RGB32); };
+    const QString to = paint::scaledDir(dir, scale);
     int failures = 0;
-    failures += !paint::savePng(rgb(pound()), dir + "/pound.png");
-    failures += !paint::savePng(rgb(arrow()), dir + "/arrow.png");
-    failures += !paint::savePng(rgb(title()), dir + "/title.png");
-    failures += !paint::savePng(rgb(shade(true)), dir + "/shade_top.png");
-    failures += !paint::savePng(rgb(shade(false)), dir + "/shade_bottom.png");
+    failures += !paint::savePng(rgb(pound(scale)), to + "/pound.png");
+    failures += !paint::savePng(rgb(arrow(scale)), to + "/arrow.png");
+    failures += !paint::savePng(rgb(title(scale)), to + "/title.png");
+    failures += !paint::savePng(rgb(shade(true, scale)), to + "/shade_top.png");
+    failures += !paint::savePng(rgb(shade(false, scale)), to + "/shade_bottom.png");
+    // The icon already comes in every size a desktop asks for, 2x included.
+    if (scale != 1)
+        return failures;
     for (int size : {32, 48, 64, 128, 256})
         failures += !paint::savePng(rgb(icon(size)), dir + QStringLiteral("/icon%1.png").arg(size));
     failures += !writeIconSvg(dir + "/icon.svg");

@@ -51,8 +51,13 @@ void drawShadow(QPainter &p, double width)
 void drawGlyph(QPainter &p, const QString &glyph, int box)
 {
     drawShadow(p, box * 0.95);
-    const QImage art = paint::emoji(glyph, box);
-    p.drawImage(QPointF(50 - art.width() / 2.0, 49 - art.height() / 2.0), art);
+    // The emoji is rendered at the canvas's own resolution, so a 2x picture
+    // carries the font's full detail instead of enlarged 1x pixels.
+    const int scale = int(p.device()->devicePixelRatio());
+    QImage art = paint::emoji(glyph, box * scale);
+    art.setDevicePixelRatio(scale);
+    const QSizeF size = art.deviceIndependentSize();
+    p.drawImage(QPointF(50 - size.width() / 2.0, 49 - size.height() / 2.0), art);
 }
 
 // Four-pointed sparkles scattered around the valuable symbols.
@@ -142,7 +147,7 @@ std::function<void(QPainter &)> glyph(const char *utf8, int box = 68)
 
 } // namespace
 
-int writeSymbols(const QString &dir)
+int writeSymbols(const QString &dir, int scale)
 {
     const Symbol symbols[] = {
         {"01-cherry", false, glyph("\U0001F352")},
@@ -164,7 +169,7 @@ int writeSymbols(const QString &dir)
     };
     int failures = 0;
     for (const Symbol &s : symbols) {
-        QImage img = paint::canvas(kSize, kSize, Qt::white);
+        QImage img = paint::canvas(kSize, kSize, Qt::white, scale);
         {
             QPainter p(&img);
             p.setRenderHint(QPainter::Antialiasing);
@@ -175,7 +180,7 @@ int writeSymbols(const QString &dir)
                 drawSparkles(p);
         }
         const QImage opaque = img.convertToFormat(QImage::Format_RGB32);
-        if (!paint::savePng(opaque, dir + "/" + s.file + ".zri"))
+        if (!paint::savePng(opaque, paint::scaledDir(dir, scale) + "/" + s.file + ".zri"))
             ++failures;
     }
     return failures;
