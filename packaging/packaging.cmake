@@ -32,12 +32,29 @@ install(FILES ${PROJECT_SOURCE_DIR}/src/ui/pictures/icon.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${GLINT_APP_ID}.svg)
 
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/glint-galore)
-
 # The Debian package (`make package`, or `cpack -G DEB` in the build tree).
 set(GLINT_PACKAGE_MAINTAINER "KQProductions <glint-galore@kqproductions.org>"
     CACHE STRING "Maintainer field of the Debian package")
+
+# The manual page and the changelog, compressed the way Debian wants them:
+# at the highest level and without a name or time stamp in the header.
+find_program(GLINT_GZIP gzip REQUIRED)
+execute_process(COMMAND date -u -R -d "${GLINT_RELEASE_DATE} 12:00"
+                OUTPUT_VARIABLE GLINT_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(GLINT_MANUAL_PAGE ${CMAKE_CURRENT_BINARY_DIR}/packaging/glint-galore.6)
+set(GLINT_CHANGELOG ${CMAKE_CURRENT_BINARY_DIR}/packaging/changelog)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/glint-galore.6.in ${GLINT_MANUAL_PAGE} @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/changelog.in ${GLINT_CHANGELOG} @ONLY)
+foreach(document ${GLINT_MANUAL_PAGE} ${GLINT_CHANGELOG})
+  add_custom_command(OUTPUT ${document}.gz
+                     COMMAND ${GLINT_GZIP} -9nkf ${document}
+                     DEPENDS ${document} VERBATIM)
+endforeach()
+add_custom_target(glint_documents ALL DEPENDS ${GLINT_MANUAL_PAGE}.gz ${GLINT_CHANGELOG}.gz)
+
+install(FILES ${GLINT_MANUAL_PAGE}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_CURRENT_LIST_DIR}/copyright ${GLINT_CHANGELOG}.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/glint-galore)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME glint-galore)

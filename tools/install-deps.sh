@@ -10,7 +10,7 @@ packages=(
   libx11-dev libxtst-dev zlib1g-dev
   fonts-liberation fonts-dejavu-core
   xvfb pulseaudio pulseaudio-utils
-  desktop-file-utils appstream dpkg-dev file
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()
