@@ -18,7 +18,6 @@ check() {
 }
 has_line() { grep -qxF -- "$2" "$1"; }
 no_error_tag() { [ "$1" -eq 0 ] && ! grep -q '^E:' "$2"; }
-runs_with_status() { env -u GLINT_DATA_DIR "$1" "$3" >/dev/null 2>&1; [ $? -eq "$2" ]; }
 
 test_install() {
   local prefix=$scratch/usr
@@ -35,8 +34,6 @@ test_install() {
   check "the desktop entry starts the game by name" has_line "$share/applications/$app_id.desktop" "Exec=glint-galore"
   check "the installed program tells its version" \
     [ "$(env -u GLINT_DATA_DIR "$game" --version 2>&1)" = "glint-galore $version" ]
-  check "the installed program answers --help" runs_with_status "$game" 0 --help
-  check "the installed program refuses an unknown option" runs_with_status "$game" 2 --no-such-option
 
   # The program also knows the source tree's assets, so only a spoilt
   # installed picture shows that it reads the tree installed beside it.

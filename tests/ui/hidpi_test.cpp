@@ -10,23 +10,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
 #include <memory>
 
 namespace glint::ui::test {
 namespace {
 
-// The warnings Qt reports while a window loads.
+// The warnings Qt reported while the last window loaded.
 QStringList warnings;
 
-void collectWarning(QtMsgType type, const QMessageLogContext&, const QString& message)
-{
-    if (type == QtWarningMsg)
-        warnings << message;
-}
-
-// The whole window as a screen of this device-pixel ratio shows it, in
-// device pixels.
+// The whole window, in device pixels, as a screen of this ratio shows it.
 QImage rendered(QWidget& window, int ratio)
 {
     QImage shot(window.size() * ratio, QImage::Format_RGB32);
@@ -41,14 +33,14 @@ QImage area(const QImage& shot, const QWidget* control, int ratio)
     return shot.copy(QRect(control->pos() * ratio, control->size() * ratio));
 }
 
-// A symbol's sharp picture: its colour, with every other device-pixel row
-// black, detail no enlarged 100 x 100 picture can have.
-QImage sharpSymbol(int symbol)
+// `size` device pixels of one symbol's colour; with `striped`, every other
+// row black: detail no enlarged 100 x 100 picture can have.
+QImage symbolPicture(int symbol, int size, bool striped)
 {
-    QImage image(200, 200, QImage::Format_RGB32);
+    QImage image(size, size, QImage::Format_RGB32);
     image.fill(TestAssets::symbolColour(symbol));
-    for (int y = 1; y < image.height(); y += 2)
-        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), image.width(), qRgb(0, 0, 0));
+    for (int y = 1; striped && y < size; y += 2)
+        std::fill_n(reinterpret_cast<QRgb*>(image.scanLine(y)), size, qRgb(0, 0, 0));
     return image;
 }
 
@@ -62,23 +54,27 @@ protected:
     {
         QDir(assets.root()).mkpath(QStringLiteral("images/@2x"));
         for (int symbol = 1; symbol <= 16; ++symbol)
-            sharpSymbol(symbol).save(sharpPath(symbol), "PNG");
+            symbolPicture(symbol, 200, true).save(sharpPath(symbol), "PNG");
     }
-    std::unique_ptr<Form1> started()
+    // A loaded window whose middle cell shows `symbol`.
+    std::unique_ptr<Form1> started(int symbol)
     {
         auto window = std::make_unique<Form1>(assets.root(), [](const QString&) {});
-        const QtMessageHandler previous = qInstallMessageHandler(&collectWarning);
         warnings.clear();
+        const QtMessageHandler previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type == QtWarningMsg)
+                    warnings << text;
+            });
         window->load();
         qInstallMessageHandler(previous);
+        window->machine().ui.mm.picture = window->machine().symbolPics[size_t(symbol)];
+        window->sync();
         return window;
     }
-    // Puts symbol `symbol` on the middle cell.
-    static ImageWidget* showOnMiddleCell(Form1& window, int symbol)
+    static const ImageWidget* control(Form1& window, const char* name)
     {
-        window.machine().ui.mm.picture = window.machine().symbolPics[size_t(symbol)];
-        window.sync();
-        return window.findChild<ImageWidget*>(QStringLiteral("mm"));
+        return window.findChild<ImageWidget*>(QLatin1String(name));
     }
 
     TestAssets assets;
@@ -87,42 +83,32 @@ protected:
 TEST_F(SharpPictures, ADenseScreenShowsTheSharpPicturesInTheSameRoom)
 {
     writeSharpSymbols();
-    const auto window = started();
-    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
-    const struct {
-        const char* control;
-        QImage sharp;
-    } cases[] = {
-        {"mm", sharpSymbol(7)},
-        {"titlepic", QImage(QStringLiteral(":/pictures/@2x/title.png"))},
-        {"Image4", QImage(QStringLiteral(":/pictures/@2x/shade_top.png"))},
+    const auto window = started(7);
+    EXPECT_TRUE(warnings.isEmpty());
+    const std::pair<const char*, QImage> cases[] = {
+        {"mm", symbolPicture(7, 200, true)},
+        {"titlepic", QImage(QStringLiteral(":/pictures/@2x/title.png")).convertToFormat(QImage::Format_RGB32)},
     };
-    showOnMiddleCell(*window, 7);
     const QImage shot = rendered(*window, 2);
-    for (const auto& c : cases) {
-        const auto* control = window->findChild<ImageWidget*>(QLatin1String(c.control));
-        EXPECT_EQ(control->size() * 2, c.sharp.size()) << c.control;
-        EXPECT_EQ(area(shot, control, 2), c.sharp.convertToFormat(QImage::Format_RGB32)) << c.control;
+    for (const auto& [name, sharp] : cases) {
+        EXPECT_EQ(control(*window, name)->size() * 2, sharp.size()) << name;
+        EXPECT_TRUE(area(shot, control(*window, name), 2) == sharp) << name;
     }
 }
 
 TEST_F(SharpPictures, AtRatioOneTheWindowIsPixelForPixelWhatItWasWithoutThem)
 {
-    const auto plain = started();
+    const auto plain = started(4);
     writeSharpSymbols();
-    const auto sharp = started();
+    const auto sharp = started(4);
     for (Form1* window : {plain.get(), sharp.get()}) {
-        Form1Controls& ui = window->machine().ui;
-        Image* cells[] = {&ui.tl, &ui.tm, &ui.tr, &ui.ml, &ui.mm, &ui.mr, &ui.bl, &ui.bm, &ui.br};
-        for (size_t i = 0; i < std::size(cells); ++i)
-            cells[i]->picture = window->machine().symbolPics[i + 1];
+        window->machine().reelLeft = window->machine().reelMiddle = window->machine().reelRight = 3;
+        window->machine().drawReels();
         window->sync();
     }
     const QImage shot = rendered(*sharp, 1);
-    EXPECT_EQ(shot, rendered(*plain, 1));
-    QImage symbol(100, 100, QImage::Format_RGB32);
-    symbol.fill(TestAssets::symbolColour(4));
-    EXPECT_EQ(area(shot, sharp->findChild<ImageWidget*>(QStringLiteral("ml")), 1), symbol);
+    EXPECT_TRUE(shot == rendered(*plain, 1));
+    EXPECT_TRUE(area(shot, control(*sharp, "ml"), 1) == symbolPicture(6, 100, false));
 }
 
 TEST_F(SharpPictures, ABrokenOrMisfitSharpPictureIsIgnoredWithOneLineNamingIt)
@@ -132,19 +118,14 @@ TEST_F(SharpPictures, ABrokenOrMisfitSharpPictureIsIgnoredWithOneLineNamingIt)
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
     broken.write("not a picture");
     broken.close();
-    QImage sameSize(100, 100, QImage::Format_RGB32);
-    sameSize.fill(Qt::black);
-    sameSize.save(sharpPath(2), "PNG");
+    symbolPicture(2, 100, true).save(sharpPath(2), "PNG"); // the size of the ordinary picture
 
-    const auto window = started();
-    ASSERT_EQ(warnings.size(), 2) << warnings.join(QLatin1Char('\n')).toStdString();
     for (int symbol : {1, 2}) {
-        EXPECT_TRUE(warnings.filter(sharpPath(symbol)).size() == 1) << symbol;
+        const auto window = started(symbol);
+        ASSERT_EQ(warnings.size(), 2) << warnings.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(warnings.filter(sharpPath(symbol)).size(), 1) << symbol;
         // The ordinary picture fills the cell, enlarged.
-        const ImageWidget* cell = showOnMiddleCell(*window, symbol);
-        QImage enlarged(200, 200, QImage::Format_RGB32);
-        enlarged.fill(TestAssets::symbolColour(symbol));
-        EXPECT_EQ(area(rendered(*window, 2), cell, 2), enlarged) << symbol;
+        EXPECT_TRUE(area(rendered(*window, 2), control(*window, "mm"), 2) == symbolPicture(symbol, 200, false));
     }
 }
 
