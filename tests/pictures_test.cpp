@@ -2,101 +2,96 @@
 
 #include <sys/stat.h>
 
-#include <functional>
-
 namespace fs = std::filesystem;
 
 namespace glint::test {
 namespace {
 
-// A machine over its own asset tree, for start-ups that are meant to fail
-// or to see unusual picture directories.
-struct Pictures {
-    // Runs start-up and returns the AssetError's message, or "" on success.
+// A machine over an asset tree with fifteen good symbol pictures and both
+// lamps, changed by a test before start-up.
+struct Tree {
+    Tree() { assets.addStandardSet(15); }
+    // Runs start-up; returns its error, the images directory written as
+    // "<images>", or "" when it started.
     std::string startUp()
     {
+        std::string error;
         try {
             m.Form_Load();
         } catch (const AssetError& e) {
-            return e.what();
+            error = e.what();
         }
-        return "";
+        const std::string images = assets.images().string();
+        for (size_t at; (at = error.find(images)) != std::string::npos;)
+            error.replace(at, images.size(), "<images>");
+        return error;
     }
-    std::string symbolFile(size_t k) { return fs::path(fake.pictures.at(m.symbolPics[k])).filename().string(); }
-    void addSymbols(int from, int to)
-    {
-        for (int i = from; i <= to; ++i)
-            assets.addFile((i < 10 ? "images/0" : "images/") + std::to_string(i) + ".zri");
-    }
+    void link(const char* name, const fs::path& to) { fs::create_symlink(to, assets.images() / name); }
 
     AssetTree assets;
     FakePlatform fake;
     Machine m{fake, AssetPaths(assets.root().string())};
 };
 
-TEST(PictureListing, PlainFilesEndingInZriInAnyCaseAreSortedIgnoringCaseAndTheFirstSixteenLoaded)
-{
-    Pictures p;
-    const std::vector<std::string> names = {"apple.ZRI", "B.ZrI",     "cherry.zri", "Diamond.zri", "egg.zRi",
-                                            "Fig.zri",   "grape.zri", "Horse.zri",  "ice.zri",     "Jewel.zri",
-                                            "kiwi.zri",  "Lemon.zri", "melon.zri",  "Nut.zri",     "orange.zri",
-                                            "Plum.zri",  "zz.zri"};
-    for (auto name = names.rbegin(); name != names.rend(); ++name)
-        p.assets.addFile("images/" + *name, *name == "zz.zri" ? "not a picture" : "PIC");
-    for (const char* other : {"e.zri.bak", "fzri", "notes.txt", "g.zr"})
-        p.assets.addFile(std::string("images/") + other);
-    fs::create_directory(p.assets.images() / "dir.zri");
-    ASSERT_EQ(mkfifo((p.assets.images() / "pipe.zri").c_str(), 0600), 0);
-    p.assets.addLamps();
-    ASSERT_EQ(p.startUp(), ""); // the seventeenth would not decode
-    EXPECT_EQ(p.m.ui.List4.items, names);
-    for (size_t k = 1; k <= 16; ++k)
-        EXPECT_EQ(p.symbolFile(k), names[k - 1]);
-}
-
-TEST(PictureListing, StartUpStopsNamingTheMissingOrBrokenFileAndTakesTheSplashAway)
+TEST(Pictures, StartUpRefusesAnIncompleteTreeNamingTheFileAndWhyAndTakesTheSplashAway)
 {
     const struct {
         const char* what;
-        std::function<void(AssetTree&)> make;
-        std::vector<std::string> named; // "" stands for the images directory
+        std::function<void(Tree&)> make;
+        std::string error;
     } cases[] = {
-        {"fifteen files", [](AssetTree&) {}, {""}},
-        {"a corrupt file", [](AssetTree& a) { a.addFile("images/07.zri", "GIF89a"); a.addFile("images/16.zri"); },
-         {"07.zri", "Unsupported image format"}},
-        {"a dangling link",
-         [](AssetTree& a) { fs::create_symlink(a.root() / "nowhere.zri", a.images() / "z.zri"); },
-         {"z.zri", "File not found"}},
+        {"fifteen pictures", [](Tree&) {},
+         "Cannot load the symbol pictures in <images>/: found 15 files named *.zri, 16 are needed"},
+        {"a directory, a pipe and a link to a directory named like pictures",
+         [](Tree& t) {
+             fs::create_directory(t.assets.images() / "dir.zri");
+             mkfifo((t.assets.images() / "pipe.zri").c_str(), 0600);
+             t.link("dirlink.zri", t.assets.images() / "bonus");
+         },
+         "Cannot load the symbol pictures in <images>/: found 15 files named *.zri, 16 are needed"},
+        {"a corrupt picture", [](Tree& t) { t.assets.addFile("images/16.zri", "GIF89a"); },
+         "Cannot load picture <images>/16.zri: Unsupported image format"},
+        {"a dangling link", [](Tree& t) { t.link("z.zri", t.assets.root() / "nowhere"); },
+         "Cannot load picture <images>/z.zri: File not found"},
         {"no unlit lamp",
-         [](AssetTree& a) { a.addFile("images/16.zri"); fs::remove(a.images() / "bonus/bonusoff.bmp"); },
-         {"bonusoff.bmp"}},
-        {"no images directory", [](AssetTree& a) { fs::remove_all(a.images()); }, {"images"}},
+         [](Tree& t) { t.assets.addFile("images/16.zri"); fs::remove(t.assets.images() / "bonus/bonusoff.bmp"); },
+         "Cannot load picture <images>/bonus/bonusoff.bmp: File not found"},
+        {"no images directory", [](Tree& t) { fs::remove_all(t.assets.images()); },
+         "Cannot list pictures in <images>/: No such file or directory"},
+        {"complete, without a title", [](Tree& t) { t.assets.addFile("images/16.zri"); }, ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Pictures p;
-        p.addSymbols(1, 15);
-        p.assets.addLamps();
-        c.make(p.assets);
-        const std::string error = p.startUp();
-        for (const std::string& part : c.named)
-            EXPECT_NE(error.find(part.empty() ? p.assets.images().string() : part), std::string::npos) << error;
-        ASSERT_FALSE(p.fake.events.empty());
-        EXPECT_EQ(p.fake.kinds().back(), Event::Kind::UnloadSplash);
+        Tree t;
+        c.make(t);
+        EXPECT_EQ(t.startUp(), c.error) << c.what;
+        EXPECT_EQ(fields(t.m, t.fake)["splash"], "+-") << c.what;
     }
 }
 
-TEST(PictureListing, PreviewingAListedFileNeverStopsTheGame)
+TEST(Pictures, SymbolsAreTheFirstSixteenPicturesByNameIgnoringCaseAndAPreviewNeverStopsTheGame)
 {
-    Pictures p;
-    p.addSymbols(1, 16);
-    p.assets.addFile("images/17.zri", "broken");
-    p.assets.addLamps();
-    ASSERT_EQ(p.startUp(), "");
-    for (int32_t index : {-1, 16, 17, 1000})
-        EXPECT_NO_THROW(p.m.List4_Click(index));
-    p.m.List4_Click(0);
-    EXPECT_EQ(p.fake.released.size(), 1u);
+    Tree t;
+    fs::remove_all(t.assets.images());
+    const std::vector<std::string> names = {"apple.ZRI", "B.ZrI", "cherry.zri", "Diamond.zri", "egg.zRi", "Fig.zri",
+                                            "grape.zri", "Horse.zri", "ice.zri", "Jewel.zri", "kiwi.zri", "Lemon.zri",
+                                            "melon.zri", "Nut.zri", "orange.zri", "Plum.zri", "zz.zri"};
+    for (auto name = names.rbegin(); name != names.rend(); ++name)
+        t.assets.addFile("images/" + *name, *name == "zz.zri" ? "not a picture" : "PIC");
+    for (const char* other : {"e.zri.bak", "fzri", "g.zr", "bonus/bonuson.bmp", "bonus/bonusoff.bmp", "startup/title.bmp"})
+        t.assets.addFile(std::string("images/") + other);
+    ASSERT_EQ(t.startUp(), "");
+    EXPECT_EQ(t.m.ui.List4.items, names);
+    for (size_t k = 1; k <= 16; ++k)
+        EXPECT_EQ(t.fake.pictures[t.m.symbolPics[k]], names[k - 1]);
+    EXPECT_EQ(t.fake.pictures[t.m.bonusOnPic] + " " + t.fake.pictures[t.m.bonusOffPic] + " " +
+                  t.fake.pictures[t.m.ui.titlepic.picture],
+              "bonuson.bmp bonusoff.bmp title.bmp");
+
+    // Previews load and at once release their own picture; files that do not
+    // decode and rows that do not exist change nothing.
+    for (int32_t row : {2, 16, -1, 17, 15})
+        t.m.List4_Click(row);
+    EXPECT_EQ(fields(t.m, t.fake)["released"], "cherry.zri;Plum.zri");
 }
 
 } // namespace

@@ -1,11 +1,79 @@
 #include "test_support.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
 namespace glint::test {
+
+void FakePlatform::sleepUntil(double deadline)
+{
+    record({Event::Kind::Sleep, "", 0, deadline - now});
+    now = std::max(now, deadline);
+}
+
+uint64_t FakePlatform::clockSeed()
+{
+    if (seeds.empty())
+        return ++lastSeed;
+    lastSeed = seeds.front();
+    seeds.pop_front();
+    return lastSeed;
+}
+
+PictureId FakePlatform::loadPicture(const std::string& path, std::string& error)
+{
+    std::error_code ec;
+    const fs::file_status st = fs::status(path, ec);
+    // Never opened unless regular: reading a pipe would block.
+    std::string head(3, '\0');
+    if (fs::is_regular_file(st))
+        std::ifstream(path, std::ios::binary).read(head.data(), 3);
+    if (head != "PIC") {
+        error = fs::exists(st) ? "Unsupported image format" : "File not found";
+        return kNoPicture;
+    }
+    pictures[nextPicture_] = fs::path(path).filename().string();
+    return nextPicture_++;
+}
+
+std::string FakePlatform::formatCurrency(Money amount)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", static_cast<double>(amount.tenThousandths()) / 10000.0);
+    return text;
+}
+
+namespace {
+
+// The trail lamps as 1 (lit), 0 (unlit) or - (neither picture), rung 1 first.
+std::string lampsOf(const Machine& m)
+{
+    std::string out;
+    for (const Image& l : m.ui.bonus)
+        out += l.picture == m.bonusOnPic ? '1' : l.picture == m.bonusOffPic ? '0' : '-';
+    return out;
+}
+
+} // namespace
+
+void FakePlatform::repaintCells()
+{
+    if (recording)
+        events.push_back({Event::Kind::Repaint, machine ? lampsOf(*machine) : ""});
+}
+
+std::vector<Event::Kind> FakePlatform::kinds() const
+{
+    std::vector<Event::Kind> out;
+    for (const Event& e : events)
+        out.push_back(e.kind);
+    return out;
+}
 
 AssetTree::AssetTree()
 {
@@ -30,67 +98,171 @@ void AssetTree::addFile(const std::string& relative, const std::string& content)
     std::ofstream(path, std::ios::binary) << content;
 }
 
-void AssetTree::addStandardSet()
+void AssetTree::addStandardSet(int last)
 {
-    for (int i = 1; i <= 16; ++i)
+    for (int i = 1; i <= last; ++i)
         addFile((i < 10 ? "images/0" : "images/") + std::to_string(i) + ".zri");
-    addLamps();
-}
-
-void AssetTree::addLamps()
-{
     addFile("images/bonus/bonuson.bmp");
     addFile("images/bonus/bonusoff.bmp");
 }
 
-uint64_t seedFor(const Random& current, const std::vector<Draw>& wanted)
+namespace {
+
+template <class Range, class Show>
+std::string joined(const Range& items, const char* separator, Show show)
 {
-    for (uint64_t seed = 1; seed < 100'000'000; ++seed) {
-        Random r = current;
-        r.reseed(seed);
-        bool fits = true;
-        for (const Draw& d : wanted) {
-            const int32_t v = r.below(d.n);
-            if (v < d.lo || v > d.hi) {
-                fits = false;
-                break;
-            }
-        }
-        if (fits)
-            return seed;
-    }
-    ADD_FAILURE() << "no clock seed gives the wanted draws";
-    return 0;
+    std::string out;
+    for (const auto& item : items)
+        out += (out.empty() ? "" : separator) + show(item);
+    return out;
 }
 
-int32_t symbolOf(const Machine& m, PictureId picture)
+std::string colourName(Colour c)
 {
-    for (size_t k = 1; k < m.symbolPics.size(); ++k)
-        if (m.symbolPics[k] == picture)
-            return static_cast<int32_t>(k);
-    return -1;
+    return c == kRed ? "red" : c == kGrey ? "grey" : c == kBlack ? "black" : std::to_string(c);
+}
+
+} // namespace
+
+std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
+{
+    const Form1Controls& ui = m.ui;
+    const std::string soundDir = m.assets().sound;
+    std::string sounds, soundsAt, messages, splash, lamps;
+    int repaints = 0;
+    bool paced = true;
+    for (size_t i = 0; i < fake.events.size(); ++i) {
+        const Event& e = fake.events[i];
+        std::string sound = e.kind == Event::Kind::Silence ? "~" : "";
+        if (e.kind == Event::Kind::Sound) {
+            sound = e.text.starts_with(soundDir) ? e.text.substr(soundDir.size()) : e.text;
+            sound += e.flags == 1 ? "" : "*" + std::to_string(e.flags);
+            soundsAt += (soundsAt.empty() ? "" : ",") + std::to_string(repaints);
+        }
+        if (!sound.empty())
+            sounds += (sounds.empty() ? "" : ",") + sound;
+        if (e.kind == Event::Kind::Message)
+            messages += (messages.empty() ? "" : ";") + e.text;
+        if (e.kind == Event::Kind::ShowSplash || e.kind == Event::Kind::UnloadSplash)
+            splash += e.kind == Event::Kind::ShowSplash ? "+" : "-";
+        if (e.kind == Event::Kind::Repaint) {
+            // Every drawing of the reels follows its own pause of 10 ms.
+            paced = paced && i > 0 && fake.events[i - 1].kind == Event::Kind::Sleep &&
+                    std::abs(fake.events[i - 1].seconds - 0.01) < 1e-9;
+            lamps += repaints++ == 0 ? e.text : "";
+        }
+    }
+    auto symbol = [&m](const Image& cell) {
+        const auto at = std::find(m.symbolPics.begin() + 1, m.symbolPics.end(), cell.picture);
+        return std::to_string(at - m.symbolPics.begin());
+    };
+    auto timer = [](const Timer* t) { return std::to_string(t->interval) + (t->enabled ? "+" : "-"); };
+    auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
+    std::string holds = std::string(m.holdLeft ? "L" : "") + (m.holdMiddle ? "M" : "") + (m.holdRight ? "R" : "");
+    return {
+        {"credit", fake.formatCurrency(m.credit)},
+        {"pot", fake.formatCurrency(m.cashPot)},
+        {"coins", std::to_string(m.coins)},
+        {"cheat", std::to_string(m.cheatCount)},
+        {"cashpot", ui.cashpot.text},
+        {"prize", ui.prizeMoney.text},
+        {"status", ui.status.caption},
+        {"nudges", std::to_string(m.nudges)},
+        {"points", std::to_string(m.trailPoints) + "/" + ui.nopoints.caption},
+        {"offer", flag(m.holdAllowed)},
+        {"holds", holds.empty() ? "-" : holds},
+        {"trailHold", flag(m.trailHeld) + "/" + std::to_string(m.heldTrailPoints) + "/" +
+                          colourName(ui.trailHeldLight.foreColor)},
+        {"sounds", sounds},
+        {"soundsAt", soundsAt},
+        {"messages", messages},
+        {"splash", splash},
+        {"steps", std::to_string(repaints) + (paced ? "" : " unpaced")},
+        {"spinLamps", lamps},
+        {"lamps", lampsOf(m)},
+        {"ladder", joined(ui.Trail, " ", [](const Label& l) { return l.caption + (l.foreColor == kRed ? "*" : ""); })},
+        {"labels", joined(std::vector<const Label*>{&ui.Label4, &ui.Label5, &ui.Label6, &ui.Label7}, " ",
+                          [](const Label* l) { return l->caption; })},
+        {"reels", std::to_string(m.reelLeft) + "," + std::to_string(m.reelMiddle) + "," + std::to_string(m.reelRight)},
+        {"cells", joined(std::vector<const Image*>{&ui.tl, &ui.ml, &ui.bl, &ui.tm, &ui.mm, &ui.bm, &ui.tr, &ui.mr, &ui.br},
+                         " ", [&](const Image* c) { return symbol(*c); })},
+        {"bonus", (ui.bonusTimer.enabled ? "on/" : "off/") + std::to_string(ui.bonusTimer.starts)},
+        {"feature", std::to_string(m.featureIndex)},
+        {"attract", std::to_string(m.attractStep)},
+        {"timers", joined(std::vector<const Timer*>{&ui.flashLights, &ui.bonusTimer, &ui.Timer1, &ui.Timer2, &ui.Timer3},
+                          " ", timer)},
+        {"trace", joined(ui.myDebug.items, ";", [](const std::string& s) { return s; })},
+        {"released", joined(fake.released, ";", [&fake](PictureId p) { return fake.pictures[p]; })},
+    };
+}
+
+void expectFields(const Machine& m, FakePlatform& fake, const std::string& then)
+{
+    const std::map<std::string, std::string> actual = fields(m, fake);
+    std::istringstream wanted(then);
+    for (std::string field; std::getline(wanted, field, '|');) {
+        const std::string key = field.substr(0, field.find('='));
+        const auto at = actual.find(key);
+        if (at == actual.end())
+            ADD_FAILURE() << "no field named " << key;
+        else
+            EXPECT_EQ(at->first + "=" + at->second, field);
+    }
 }
 
 void MachineTest::SetUp()
 {
     assets.addStandardSet();
-    fake.observe(m);
+    fake.machine = &m;
     m.Form_Load();
     fake.events.clear();
 }
 
-void MachineTest::scriptSpin(int32_t kL, int32_t kM, int32_t kR, std::vector<Draw> awards)
+void MachineTest::check(const std::vector<Case>& table)
 {
-    std::vector<Draw> wanted = {exactly(15, kL), exactly(15, kM), exactly(15, kR)};
-    wanted.insert(wanted.end(), awards.begin(), awards.end());
-    fake.seeds.push_back(seedFor(m.rnd, wanted));
+    for (const Case& c : table) {
+        SCOPED_TRACE(c.name);
+        Machine fresh(fake, AssetPaths(assets.root().string()));
+        fake.machine = &fresh;
+        fresh.Form_Load();
+        if (c.given)
+            c.given(fresh);
+        fake.events.clear();
+        fake.released.clear();
+        c.when(fresh);
+        expectFields(fresh, fake, c.then);
+        fake.seeds.clear();
+    }
+    fake.machine = &m;
 }
 
-void MachineTest::setLine(int32_t left, int32_t middle, int32_t right)
+void MachineTest::script(const Machine& on, const std::vector<Draw>& draws)
 {
-    m.reelLeft = left;
-    m.reelMiddle = middle;
-    m.reelRight = right;
+    for (uint64_t seed = 1; seed < 100'000'000; ++seed) {
+        Random r = on.rnd;
+        r.reseed(seed);
+        if (std::all_of(draws.begin(), draws.end(), [&r](Draw d) {
+                const double v = r.draw();
+                return v >= d.lo && v < d.hi;
+            })) {
+            fake.seeds.push_back(seed);
+            return;
+        }
+    }
+    ADD_FAILURE() << "no clock seed gives the wanted draws";
+}
+
+std::function<void(Machine&)> MachineTest::playAt(int32_t left, int32_t middle, int32_t right, std::vector<Draw> awards)
+{
+    return [=, this](Machine& on) {
+        on.reelLeft = left;
+        on.reelMiddle = middle;
+        on.reelRight = right;
+        std::vector<Draw> draws = {stop(0), stop(0), stop(0)};
+        draws.insert(draws.end(), awards.begin(), awards.end());
+        script(on, draws);
+        on.Command2_Click();
+    };
 }
 
 } // namespace glint::test
