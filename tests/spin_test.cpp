@@ -25,7 +25,7 @@ TEST_F(Spin, ReelsTurnForTheirDrawsWrapAroundAndSoundAsTheyRest)
         {"turns past the wrap", {}, spin(false, false, false, {stop(3), stop(7), {0.95, 1}}),
          "reels=0,9,13|steps=62|sounds=LEFT.WAV,reelstop.wav,right.wav|soundsAt=19,39,62"},
         {"left held", {}, spin(true, false, false, {stop(5), stop(5), stop(6)}),
-         "reels=13,7,5|steps=54|sounds=reelstop.wav,right.wav|holds=L"},
+         "reels=13,7,5|steps=54|sounds=reelstop.wav,right.wav|holds=L--"},
         {"middle held", {}, spin(false, true, false, {stop(5), stop(5), stop(6)}),
          "reels=2,2,5|steps=54|sounds=LEFT.WAV,right.wav"},
         {"right held, whatever its draw", {}, spin(false, false, true, {stop(5), stop(5), stop(6)}),
@@ -59,7 +59,7 @@ TEST_F(Spin, StartUpSpinsSilentlyUnderTheSplashAndLeavesEveryControlAtItsDesignV
     fresh.Form_Load();
     expectFields(fresh, fake,
                  "splash=+-|sounds=|credit=0.00|coins=10|pot=71.00|cashpot=71.00|prize=Text1|nudges=0|offer=0|"
-                 "holds=-|status=###########INITIALISING###########|lamps=--------|ladder=1 2 3 Bonus 5 6 7 8|"
+                 "holds=---|status=###########INITIALISING###########|lamps=--------|ladder=1 2 3 Bonus 5 6 7 8|"
                  "labels=Label4 Label5 Label6 Label7|bonus=off/0|timers=300+ 100- 500- 4000+ 10000-|cheat=0");
     fake.events.clear();
     fresh.Form_Terminate();

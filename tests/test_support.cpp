@@ -117,80 +117,57 @@ std::string joined(const Range& items, const char* separator, Show show)
     return out;
 }
 
-std::string colourName(Colour c)
-{
-    return c == kRed ? "red" : c == kGrey ? "grey" : c == kBlack ? "black" : std::to_string(c);
-}
-
 } // namespace
 
 std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
 {
     const Form1Controls& ui = m.ui;
-    const std::string soundDir = m.assets().sound;
     std::string sounds, soundsAt, messages, splash, lamps;
     int repaints = 0;
     bool paced = true;
     for (size_t i = 0; i < fake.events.size(); ++i) {
         const Event& e = fake.events[i];
-        std::string sound = e.kind == Event::Kind::Silence ? "~" : "";
-        if (e.kind == Event::Kind::Sound) {
-            sound = e.text.starts_with(soundDir) ? e.text.substr(soundDir.size()) : e.text;
-            sound += e.flags == 1 ? "" : "*" + std::to_string(e.flags);
-            soundsAt += (soundsAt.empty() ? "" : ",") + std::to_string(repaints);
+        using K = Event::Kind;
+        if (e.kind == K::Sound) {
+            const std::string& dir = m.assets().sound;
+            sounds += (e.text.starts_with(dir) ? e.text.substr(dir.size()) : e.text) +
+                      (e.flags == 1 ? "," : "*" + std::to_string(e.flags) + ",");
+            soundsAt += std::to_string(repaints) + ",";
         }
-        if (!sound.empty())
-            sounds += (sounds.empty() ? "" : ",") + sound;
-        if (e.kind == Event::Kind::Message)
-            messages += (messages.empty() ? "" : ";") + e.text;
-        if (e.kind == Event::Kind::ShowSplash || e.kind == Event::Kind::UnloadSplash)
-            splash += e.kind == Event::Kind::ShowSplash ? "+" : "-";
-        if (e.kind == Event::Kind::Repaint) {
+        sounds += e.kind == K::Silence ? "~," : "";
+        messages += e.kind == K::Message ? e.text + ";" : "";
+        splash += e.kind == K::ShowSplash ? "+" : e.kind == K::UnloadSplash ? "-" : "";
+        if (e.kind == K::Repaint) {
             // Every drawing of the reels follows its own pause of 10 ms.
-            paced = paced && i > 0 && fake.events[i - 1].kind == Event::Kind::Sleep &&
+            paced = paced && i > 0 && fake.events[i - 1].kind == K::Sleep &&
                     std::abs(fake.events[i - 1].seconds - 0.01) < 1e-9;
             lamps += repaints++ == 0 ? e.text : "";
         }
     }
-    auto symbol = [&m](const Image& cell) {
-        const auto at = std::find(m.symbolPics.begin() + 1, m.symbolPics.end(), cell.picture);
-        return std::to_string(at - m.symbolPics.begin());
-    };
-    auto timer = [](const Timer* t) { return std::to_string(t->interval) + (t->enabled ? "+" : "-"); };
+    auto n = [](auto v) { return std::to_string(v); };
     auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
-    std::string holds = std::string(m.holdLeft ? "L" : "") + (m.holdMiddle ? "M" : "") + (m.holdRight ? "R" : "");
+    auto list = [](std::string s) { return s.empty() ? s : s.substr(0, s.size() - 1); };
+    auto symbol = [&m](const Image* c) {
+        return std::to_string(std::find(m.symbolPics.begin() + 1, m.symbolPics.end(), c->picture) - m.symbolPics.begin());
+    };
+    const Colour light = ui.trailHeldLight.foreColor;
     return {
-        {"credit", fake.formatCurrency(m.credit)},
-        {"pot", fake.formatCurrency(m.cashPot)},
-        {"coins", std::to_string(m.coins)},
-        {"cheat", std::to_string(m.cheatCount)},
-        {"cashpot", ui.cashpot.text},
-        {"prize", ui.prizeMoney.text},
-        {"status", ui.status.caption},
-        {"nudges", std::to_string(m.nudges)},
-        {"points", std::to_string(m.trailPoints) + "/" + ui.nopoints.caption},
-        {"offer", flag(m.holdAllowed)},
-        {"holds", holds.empty() ? "-" : holds},
-        {"trailHold", flag(m.trailHeld) + "/" + std::to_string(m.heldTrailPoints) + "/" +
-                          colourName(ui.trailHeldLight.foreColor)},
-        {"sounds", sounds},
-        {"soundsAt", soundsAt},
-        {"messages", messages},
-        {"splash", splash},
-        {"steps", std::to_string(repaints) + (paced ? "" : " unpaced")},
-        {"spinLamps", lamps},
-        {"lamps", lampsOf(m)},
+        {"credit", fake.formatCurrency(m.credit)}, {"pot", fake.formatCurrency(m.cashPot)}, {"coins", n(m.coins)},
+        {"cheat", n(m.cheatCount)}, {"cashpot", ui.cashpot.text}, {"prize", ui.prizeMoney.text},
+        {"status", ui.status.caption}, {"nudges", n(m.nudges)}, {"offer", flag(m.holdAllowed)},
+        {"points", n(m.trailPoints) + "/" + ui.nopoints.caption},
+        {"holds", std::string{m.holdLeft ? 'L' : '-', m.holdMiddle ? 'M' : '-', m.holdRight ? 'R' : '-'}},
+        {"trailHold", flag(m.trailHeld) + "/" + n(m.heldTrailPoints) + (light == kRed ? "/red" : light == kGrey ? "/grey" : "/?")},
+        {"sounds", list(sounds)}, {"soundsAt", list(soundsAt)}, {"messages", list(messages)}, {"splash", splash},
+        {"steps", n(repaints) + (paced ? "" : " unpaced")}, {"spinLamps", lamps}, {"lamps", lampsOf(m)},
         {"ladder", joined(ui.Trail, " ", [](const Label& l) { return l.caption + (l.foreColor == kRed ? "*" : ""); })},
-        {"labels", joined(std::vector<const Label*>{&ui.Label4, &ui.Label5, &ui.Label6, &ui.Label7}, " ",
-                          [](const Label* l) { return l->caption; })},
-        {"reels", std::to_string(m.reelLeft) + "," + std::to_string(m.reelMiddle) + "," + std::to_string(m.reelRight)},
-        {"cells", joined(std::vector<const Image*>{&ui.tl, &ui.ml, &ui.bl, &ui.tm, &ui.mm, &ui.bm, &ui.tr, &ui.mr, &ui.br},
-                         " ", [&](const Image* c) { return symbol(*c); })},
-        {"bonus", (ui.bonusTimer.enabled ? "on/" : "off/") + std::to_string(ui.bonusTimer.starts)},
-        {"feature", std::to_string(m.featureIndex)},
-        {"attract", std::to_string(m.attractStep)},
-        {"timers", joined(std::vector<const Timer*>{&ui.flashLights, &ui.bonusTimer, &ui.Timer1, &ui.Timer2, &ui.Timer3},
-                          " ", timer)},
+        {"labels", ui.Label4.caption + " " + ui.Label5.caption + " " + ui.Label6.caption + " " + ui.Label7.caption},
+        {"reels", n(m.reelLeft) + "," + n(m.reelMiddle) + "," + n(m.reelRight)},
+        {"cells", joined(std::array{&ui.tl, &ui.ml, &ui.bl, &ui.tm, &ui.mm, &ui.bm, &ui.tr, &ui.mr, &ui.br}, " ", symbol)},
+        {"bonus", (ui.bonusTimer.enabled ? "on/" : "off/") + n(ui.bonusTimer.starts)},
+        {"feature", n(m.featureIndex)}, {"attract", n(m.attractStep)},
+        {"timers", joined(std::array{&ui.flashLights, &ui.bonusTimer, &ui.Timer1, &ui.Timer2, &ui.Timer3}, " ",
+                          [](const Timer* t) { return std::to_string(t->interval) + (t->enabled ? "+" : "-"); })},
         {"trace", joined(ui.myDebug.items, ";", [](const std::string& s) { return s; })},
         {"released", joined(fake.released, ";", [&fake](PictureId p) { return fake.pictures[p]; })},
     };

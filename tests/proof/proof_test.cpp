@@ -84,7 +84,8 @@ TEST(Proof, RandomEventsKeepEveryInvariant)
         ASSERT_GE(m.nudges, 0) << state;
         ASSERT_TRUE(m.featureIndex >= 0 && m.featureIndex <= 5 && m.attractStep >= 0 && m.attractStep <= 4) << state;
         ASSERT_EQ(static_cast<int64_t>(m.ui.myDebug.items.size()), 2 * scorings) << state;
-        ASSERT_EQ(std::make_pair<int64_t, int64_t>(m.coins, m.cheatCount), std::make_pair(coins, cheats)) << state;
+        ASSERT_EQ(m.coins, coins) << state;
+        ASSERT_EQ(m.cheatCount, cheats) << state;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - began).count();
     std::printf("soak: %lld events, %.0f events per second (seed %llu)\n", static_cast<long long>(total),
@@ -133,8 +134,7 @@ TEST(Proof, ReelStopsAndAwardsComeWithTheirOdds)
                                fits(offered, {0.75, 0.25}), fits(held, {0.75, 0.25})};
         bool retry = false;
         for (size_t c = 0; c < std::size(passed); ++c) {
-            if (batch == 1)
-                EXPECT_TRUE(passed[c] || !failedBefore[c]) << "check " << c << " failed in both batches";
+            EXPECT_TRUE(batch == 0 || passed[c] || !failedBefore[c]) << "check " << c << " failed in both batches";
             failedBefore.push_back(!passed[c]);
             retry = retry || !passed[c];
         }
