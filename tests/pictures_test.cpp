@@ -2,96 +2,94 @@
 
 #include <sys/stat.h>
 
+#include <fstream>
+
 namespace fs = std::filesystem;
 
 namespace glint::test {
 namespace {
 
-// A machine over an asset tree with fifteen good symbol pictures and both
-// lamps, changed by a test before start-up.
-struct Tree {
-    Tree() { assets.addStandardSet(15); }
-    // Runs start-up; returns its error, the images directory written as
-    // "<images>", or "" when it started.
-    std::string startUp()
-    {
-        std::string error;
-        try {
-            m.Form_Load();
-        } catch (const AssetError& e) {
-            error = e.what();
-        }
-        const std::string images = assets.images().string();
-        for (size_t at; (at = error.find(images)) != std::string::npos;)
-            error.replace(at, images.size(), "<images>");
-        return error;
-    }
-    void link(const char* name, const fs::path& to) { fs::create_symlink(to, assets.images() / name); }
+using Pictures = MachineTest;
 
-    AssetTree assets;
-    FakePlatform fake;
-    Machine m{fake, AssetPaths(assets.root().string())};
-};
-
-TEST(Pictures, StartUpRefusesAnIncompleteTreeNamingTheFileAndWhyAndTakesTheSplashAway)
+// Starts a machine over `tree`; returns the start-up's error, the images
+// directory written as "<images>", or "" when it started.
+std::string startUp(Machine& m, const AssetTree& tree)
 {
+    std::string error;
+    try {
+        m.Form_Load();
+    } catch (const AssetError& e) {
+        error = e.what();
+    }
+    for (size_t at; (at = error.find(tree.images().string())) != std::string::npos;)
+        error.replace(at, tree.images().string().size(), "<images>");
+    return error;
+}
+
+TEST_F(Pictures, StartUpRefusesAnIncompleteTreeNamingTheFileAndWhyAndTakesTheSplashAway)
+{
+    const std::string fifteen = "Cannot load the symbol pictures in <images>/: found 15 files named *.zri, 16 are needed";
     const struct {
         const char* what;
-        std::function<void(Tree&)> make;
+        std::function<void(const fs::path&)> make; // given the images directory
         std::string error;
     } cases[] = {
-        {"fifteen pictures", [](Tree&) {},
-         "Cannot load the symbol pictures in <images>/: found 15 files named *.zri, 16 are needed"},
+        {"fifteen pictures", [](const fs::path&) {}, fifteen},
         {"a directory, a pipe and a link to a directory named like pictures",
-         [](Tree& t) {
-             fs::create_directory(t.assets.images() / "dir.zri");
-             mkfifo((t.assets.images() / "pipe.zri").c_str(), 0600);
-             t.link("dirlink.zri", t.assets.images() / "bonus");
+         [](const fs::path& images) {
+             fs::create_directory(images / "dir.zri");
+             mkfifo((images / "pipe.zri").c_str(), 0600);
+             fs::create_directory_symlink(images / "bonus", images / "dirlink.zri");
          },
-         "Cannot load the symbol pictures in <images>/: found 15 files named *.zri, 16 are needed"},
-        {"a corrupt picture", [](Tree& t) { t.assets.addFile("images/16.zri", "GIF89a"); },
+         fifteen},
+        {"a corrupt picture", [](const fs::path& images) { std::ofstream(images / "16.zri") << "GIF89a"; },
          "Cannot load picture <images>/16.zri: Unsupported image format"},
-        {"a dangling link", [](Tree& t) { t.link("z.zri", t.assets.root() / "nowhere"); },
+        {"a dangling link", [](const fs::path& images) { fs::create_symlink(images / "nowhere", images / "z.zri"); },
          "Cannot load picture <images>/z.zri: File not found"},
         {"no unlit lamp",
-         [](Tree& t) { t.assets.addFile("images/16.zri"); fs::remove(t.assets.images() / "bonus/bonusoff.bmp"); },
+         [](const fs::path& images) { std::ofstream(images / "16.zri") << "PIC"; fs::remove(images / "bonus/bonusoff.bmp"); },
          "Cannot load picture <images>/bonus/bonusoff.bmp: File not found"},
-        {"no images directory", [](Tree& t) { fs::remove_all(t.assets.images()); },
+        {"no images directory", [](const fs::path& images) { fs::remove_all(images); },
          "Cannot list pictures in <images>/: No such file or directory"},
-        {"complete, without a title", [](Tree& t) { t.assets.addFile("images/16.zri"); }, ""},
+        {"complete, without a title", [](const fs::path& images) { std::ofstream(images / "16.zri") << "PIC"; }, ""},
     };
     for (const auto& c : cases) {
-        Tree t;
-        c.make(t);
-        EXPECT_EQ(t.startUp(), c.error) << c.what;
-        EXPECT_EQ(fields(t.m, t.fake)["splash"], "+-") << c.what;
+        AssetTree tree;
+        tree.addStandardSet(15);
+        c.make(tree.images());
+        Machine machine(fake, AssetPaths(tree.root().string()));
+        fake.events.clear();
+        EXPECT_EQ(startUp(machine, tree), c.error) << c.what;
+        EXPECT_EQ(fields(machine, fake)["splash"], "+-") << c.what;
     }
 }
 
-TEST(Pictures, SymbolsAreTheFirstSixteenPicturesByNameIgnoringCaseAndAPreviewNeverStopsTheGame)
+TEST_F(Pictures, SymbolsAreTheFirstSixteenPicturesByNameIgnoringCaseAndAPreviewNeverStopsTheGame)
 {
-    Tree t;
-    fs::remove_all(t.assets.images());
-    const std::vector<std::string> names = {"apple.ZRI", "B.ZrI", "cherry.zri", "Diamond.zri", "egg.zRi", "Fig.zri",
-                                            "grape.zri", "Horse.zri", "ice.zri", "Jewel.zri", "kiwi.zri", "Lemon.zri",
-                                            "melon.zri", "Nut.zri", "orange.zri", "Plum.zri", "zz.zri"};
+    AssetTree tree;
+    // a.ZRI, B.zri, c.zRi, D.ZRI ... in mixed case, written in reverse; the last does not decode.
+    std::vector<std::string> names;
+    for (char c = 0; c < 17; ++c)
+        names.push_back(std::string(1, char((c % 2 ? 'A' : 'a') + c)) + (c % 3 == 0 ? ".ZRI" : c % 3 == 1 ? ".zri" : ".zRi"));
     for (auto name = names.rbegin(); name != names.rend(); ++name)
-        t.assets.addFile("images/" + *name, *name == "zz.zri" ? "not a picture" : "PIC");
+        tree.addFile("images/" + *name, *name == names.back() ? "not a picture" : "PIC");
     for (const char* other : {"e.zri.bak", "fzri", "g.zr", "bonus/bonuson.bmp", "bonus/bonusoff.bmp", "startup/title.bmp"})
-        t.assets.addFile(std::string("images/") + other);
-    ASSERT_EQ(t.startUp(), "");
-    EXPECT_EQ(t.m.ui.List4.items, names);
+        tree.addFile(std::string("images/") + other);
+    Machine machine(fake, AssetPaths(tree.root().string()));
+    ASSERT_EQ(startUp(machine, tree), "");
+    EXPECT_EQ(machine.ui.List4.items, names);
     for (size_t k = 1; k <= 16; ++k)
-        EXPECT_EQ(t.fake.pictures[t.m.symbolPics[k]], names[k - 1]);
-    EXPECT_EQ(t.fake.pictures[t.m.bonusOnPic] + " " + t.fake.pictures[t.m.bonusOffPic] + " " +
-                  t.fake.pictures[t.m.ui.titlepic.picture],
+        EXPECT_EQ(fake.pictures[machine.symbolPics[k]], names[k - 1]);
+    EXPECT_EQ(fake.pictures[machine.bonusOnPic] + " " + fake.pictures[machine.bonusOffPic] + " " +
+                  fake.pictures[machine.ui.titlepic.picture],
               "bonuson.bmp bonusoff.bmp title.bmp");
 
     // Previews load and at once release their own picture; files that do not
     // decode and rows that do not exist change nothing.
+    fake.events.clear();
     for (int32_t row : {2, 16, -1, 17, 15})
-        t.m.List4_Click(row);
-    EXPECT_EQ(fields(t.m, t.fake)["released"], "cherry.zri;Plum.zri");
+        machine.List4_Click(row);
+    EXPECT_EQ(fields(machine, fake)["released"], names[2] + ";" + names[15]);
 }
 
 } // namespace

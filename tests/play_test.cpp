@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include <limits>
+
 namespace glint::test {
 namespace {
 
@@ -65,13 +67,60 @@ TEST_F(Play, StartDuringTheBonusStopsTheSelector)
     });
 }
 
-TEST_F(Play, NudgesCountDownOnTheStatusLineAndTheLastOneSilencesTheirSound)
+using HoldNudge = MachineTest;
+
+// Win line 0, 0, 5 (symbols 8, 8, 1) with 2 trail points.
+void onLine(Machine& m, int32_t nudges, bool offer)
 {
-    auto show = [](int32_t n) { return [n](Machine& m) { m.credit = Money::fromWhole(1); m.nudges = n; }; };
+    m.reelLeft = m.reelMiddle = 0;
+    m.reelRight = 5;
+    m.trailPoints = 2;
+    m.nudges = nudges;
+    m.holdAllowed = offer;
+}
+
+TEST_F(HoldNudge, AfterAnOfferAButtonTogglesItsHoldAndWithNudgesMovesItsReelDownOneAndScores)
+{
+    auto twice = [](Machine& m) { m.nudgem_Click(); m.nudgem_Click(); };
     check({
-        {"two", show(2), &Machine::showNudges, "status=2 nudges|sounds="},
-        {"one", show(1), &Machine::showNudges, "status=1 nudges|sounds="},
-        {"none", show(0), &Machine::showNudges, "status=Plays: 1.00|sounds=~"},
+        {"hold", [](Machine& m) { onLine(m, 0, true); }, &Machine::nudgem_Click,
+         "holds=-M-|status=Holding Middle|reels=0,0,5|sounds="},
+        {"hold and cancel", [](Machine& m) { onLine(m, 0, true); }, twice, "holds=---|status=Cancel Middle"},
+        {"neither offer nor nudges", [](Machine& m) { onLine(m, 0, false); m.holdLeft = true; },
+         &Machine::nudgel_Click, "holds=L--|reels=0,0,5|points=2/Label2|steps=0"},
+        {"a nudge of the left reel wraps it round", [](Machine& m) { onLine(m, 2, false); },
+         &Machine::nudgel_Click, "reels=15,0,5|nudges=1|status=1 nudges|points=2/2|steps=1"},
+        {"a nudge of the right reel adds its new symbol and drops its hold",
+         [](Machine& m) { onLine(m, 2, false); m.holdRight = true; }, &Machine::nudgeR_Click,
+         "reels=0,0,4|holds=---|nudges=1|points=6/6|lamps=11111100|trace=TOTALPOINTS: 6;THVale: 0"},
+        {"the last nudge silences the nudge sound", [](Machine& m) { onLine(m, 1, false); m.credit = Money::fromWhole(1); },
+         &Machine::nudgem_Click, "reels=0,15,5|nudges=0|status=Plays: 1.00|sounds=~"},
+    });
+}
+
+
+using Coins = MachineTest;
+
+constexpr int16_t kMax = std::numeric_limits<int16_t>::max();
+constexpr int16_t kMin = std::numeric_limits<int16_t>::min();
+
+// The purse and the cheat count are 16-bit and stop at their ends.
+TEST_F(Coins, CashMovesACoinIntoCreditUntilThePurseIsEmptyAndTheCountersNeverWrap)
+{
+    auto purse = [](int16_t coins) { return [coins](Machine& m) { m.coins = coins; m.showTrail(3); }; };
+    auto cheats = [](int16_t count) { return [count](Machine& m) { m.cheatCount = count; }; };
+    check({
+        {"a coin", purse(10), &Machine::Command3_Click,
+         "coins=9|credit=1.00|pot=72.00|status=Plays: 1.00|sounds=inMoney.wav|lamps=00000000|messages="},
+        {"the last coin", purse(1), &Machine::Command3_Click,
+         "coins=0|credit=0.00|pot=71.00|messages=Your Skint.. go home!|sounds=|lamps=11100000"},
+        {"an empty purse stays empty", purse(kMin), &Machine::Command3_Click,
+         "coins=" + std::to_string(kMin) + "|credit=0.00"},
+        {"more money", purse(kMax - 2), &Machine::Command5_Click,
+         "coins=" + std::to_string(kMax) + "|messages=Give me more Money|sounds="},
+        {"cheat", cheats(0), &Machine::Command4_Click, "cheat=5|status=Cheater! - 5|sounds=cheat.wav"},
+        {"cheat at the top", cheats(kMax - 2), &Machine::Command4_Click,
+         "cheat=" + std::to_string(kMax) + "|status=Cheater! - " + std::to_string(kMax)},
     });
 }
 

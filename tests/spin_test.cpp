@@ -49,22 +49,17 @@ TEST_F(Spin, EachStepPausesTenMillisecondsThenDrawsTheWindowWrappedAroundTheRing
     });
 }
 
-// Start-up's own spin is silent and shown under the splash; everything is
-// at its design value afterwards.
-TEST_F(Spin, StartUpSpinsSilentlyUnderTheSplashAndLeavesEveryControlAtItsDesignValue)
+// Start-up's own spin is silent and shown under the splash; every control
+// is at its design value afterwards. Closing the window silences the game.
+TEST_F(Spin, StartUpSpinsSilentlyUnderTheSplashAndClosingSilences)
 {
-    Machine fresh(fake, AssetPaths(assets.root().string()));
-    fake.machine = &fresh;
-    fake.events.clear();
-    fresh.Form_Load();
-    expectFields(fresh, fake,
-                 "splash=+-|sounds=|credit=0.00|coins=10|pot=71.00|cashpot=71.00|prize=Text1|nudges=0|offer=0|"
-                 "holds=---|status=###########INITIALISING###########|lamps=--------|ladder=1 2 3 Bonus 5 6 7 8|"
-                 "labels=Label4 Label5 Label6 Label7|bonus=off/0|timers=300+ 100- 500- 4000+ 10000-|cheat=0");
-    fake.events.clear();
-    fresh.Form_Terminate();
-    expectFields(fresh, fake, "sounds=~");
-    fake.machine = &m;
+    check({
+        {"start-up", {}, &Machine::Form_Load,
+         "splash=+-|sounds=|credit=0.00|coins=10|pot=71.00|cashpot=71.00|prize=Text1|nudges=0|offer=0|holds=---|"
+         "status=###########INITIALISING###########|lamps=--------|ladder=1 2 3 Bonus 5 6 7 8|"
+         "labels=Label4 Label5 Label6 Label7|bonus=off/0|timers=300+ 100- 500- 4000+ 10000-|cheat=0"},
+        {"closing", {}, &Machine::Form_Terminate, "sounds=~"},
+    });
 }
 
 } // namespace

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <unistd.h>
 #include <sstream>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -18,27 +20,22 @@ void FakePlatform::sleepUntil(double deadline)
 
 uint64_t FakePlatform::clockSeed()
 {
-    if (seeds.empty())
-        return ++lastSeed;
-    lastSeed = seeds.front();
-    seeds.pop_front();
-    return lastSeed;
+    const uint64_t scripted = std::exchange(nextSeed, 0);
+    return scripted != 0 ? scripted : ++lastSeed;
 }
 
 PictureId FakePlatform::loadPicture(const std::string& path, std::string& error)
 {
-    std::error_code ec;
-    const fs::file_status st = fs::status(path, ec);
-    // Never opened unless regular: reading a pipe would block.
     std::string head(3, '\0');
-    if (fs::is_regular_file(st))
+    // Never opened unless regular: reading a pipe would block.
+    if (fs::is_regular_file(path))
         std::ifstream(path, std::ios::binary).read(head.data(), 3);
-    if (head != "PIC") {
-        error = fs::exists(st) ? "Unsupported image format" : "File not found";
-        return kNoPicture;
+    if (head == "PIC") {
+        pictures[nextPicture_] = fs::path(path).filename().string();
+        return nextPicture_++;
     }
-    pictures[nextPicture_] = fs::path(path).filename().string();
-    return nextPicture_++;
+    error = fs::exists(path) ? "Unsupported image format" : "File not found";
+    return kNoPicture;
 }
 
 std::string FakePlatform::formatCurrency(Money amount)
@@ -75,14 +72,9 @@ std::vector<Event::Kind> FakePlatform::kinds() const
     return out;
 }
 
-AssetTree::AssetTree()
+AssetTree::AssetTree() : root_(fs::temp_directory_path() / ("glint-assets-" + std::to_string(getpid()) + "-" + std::to_string(++made)))
 {
-    std::string pattern = (fs::temp_directory_path() / "glint-assets-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot create a temp directory");
-    root_ = pattern;
-    fs::create_directories(images() / "bonus");
-    fs::create_directories(root_ / "sound");
+    fs::create_directories(root_);
 }
 
 AssetTree::~AssetTree()
@@ -122,7 +114,7 @@ std::string joined(const Range& items, const char* separator, Show show)
 std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
 {
     const Form1Controls& ui = m.ui;
-    std::string sounds, soundsAt, messages, splash, lamps;
+    std::string sounds, soundsAt, messages, released, splash, lamps;
     int repaints = 0;
     bool paced = true;
     for (size_t i = 0; i < fake.events.size(); ++i) {
@@ -136,6 +128,7 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
         }
         sounds += e.kind == K::Silence ? "~," : "";
         messages += e.kind == K::Message ? e.text + ";" : "";
+        released += e.kind == K::Release ? e.text + ";" : "";
         splash += e.kind == K::ShowSplash ? "+" : e.kind == K::UnloadSplash ? "-" : "";
         if (e.kind == K::Repaint) {
             // Every drawing of the reels follows its own pause of 10 ms.
@@ -169,7 +162,7 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
         {"timers", joined(std::array{&ui.flashLights, &ui.bonusTimer, &ui.Timer1, &ui.Timer2, &ui.Timer3}, " ",
                           [](const Timer* t) { return std::to_string(t->interval) + (t->enabled ? "+" : "-"); })},
         {"trace", joined(ui.myDebug.items, ";", [](const std::string& s) { return s; })},
-        {"released", joined(fake.released, ";", [&fake](PictureId p) { return fake.pictures[p]; })},
+        {"released", list(released)},
     };
 }
 
@@ -205,10 +198,9 @@ void MachineTest::check(const std::vector<Case>& table)
         if (c.given)
             c.given(fresh);
         fake.events.clear();
-        fake.released.clear();
         c.when(fresh);
         expectFields(fresh, fake, c.then);
-        fake.seeds.clear();
+        fake.nextSeed = 0;
     }
     fake.machine = &m;
 }
@@ -222,7 +214,7 @@ void MachineTest::script(const Machine& on, const std::vector<Draw>& draws)
                 const double v = r.draw();
                 return v >= d.lo && v < d.hi;
             })) {
-            fake.seeds.push_back(seed);
+            fake.nextSeed = seed;
             return;
         }
     }

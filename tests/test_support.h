@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -15,9 +14,9 @@ namespace glint::test {
 
 // One thing the machine asked of the outside world, in the order it asked.
 struct Event {
-    enum class Kind { Sound, Silence, Sleep, Repaint, Message, ShowSplash, UnloadSplash };
+    enum class Kind { Sound, Silence, Sleep, Repaint, Message, ShowSplash, UnloadSplash, Release };
     Kind kind;
-    std::string text{}; // sound path, message text, or the lamps at a repaint
+    std::string text{}; // sound path, message text, picture file, or the lamps at a repaint
     int32_t flags = 0;  // sound flags
     double seconds = 0; // length of a sleep
 };
@@ -33,7 +32,7 @@ public:
     void sleepUntil(double deadline) override;
     uint64_t clockSeed() override;
     PictureId loadPicture(const std::string& path, std::string& error) override;
-    void releasePicture(PictureId picture) override { released.push_back(picture); }
+    void releasePicture(PictureId picture) override { record({Event::Kind::Release, pictures[picture]}); }
     std::string formatCurrency(Money amount) override;
     void messageBox(const std::string& text) override { record({Event::Kind::Message, text}); }
     void showSplash() override { record({Event::Kind::ShowSplash}); }
@@ -46,10 +45,9 @@ public:
     bool recording = true;            // off for long runs
     std::vector<Event> events;
     double now = 5000.0;
-    std::deque<uint64_t> seeds; // clock seeds to hand out before counting on
+    uint64_t nextSeed = 0; // the next clock seed when not 0, else one more than the last
     uint64_t lastSeed = 0;
     std::map<PictureId, std::string> pictures; // decoded pictures by handle
-    std::vector<PictureId> released;
 
 private:
     void record(Event e)
@@ -77,6 +75,7 @@ public:
     void addStandardSet(int last = 16);
 
 private:
+    static inline int made = 0; // trees made by this process
     std::filesystem::path root_;
 };
 
