@@ -223,13 +223,10 @@ void MachineTest::script(const Machine& on, const std::vector<Draw>& draws)
 
 std::function<void(Machine&)> MachineTest::playAt(int32_t left, int32_t middle, int32_t right, std::vector<Draw> awards)
 {
+    awards.insert(awards.begin(), {stop(0), stop(0), stop(0)});
     return [=, this](Machine& on) {
-        on.reelLeft = left;
-        on.reelMiddle = middle;
-        on.reelRight = right;
-        std::vector<Draw> draws = {stop(0), stop(0), stop(0)};
-        draws.insert(draws.end(), awards.begin(), awards.end());
-        script(on, draws);
+        on.reelLeft = left, on.reelMiddle = middle, on.reelRight = right;
+        script(on, awards);
         on.Command2_Click();
     };
 }
