@@ -93,11 +93,9 @@ constexpr Draw kHoldOffered{0, 0.25}, kNoHoldOffer{0.25, 1.0 / 3}, kTrailHeld{0.
 // The machine's state and what it asked of the world since the record was
 // last cleared, as named fields: credit, status, sounds, lamps and so on.
 std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake);
-// Checks the fields listed in `then`, written "key=value|key=value".
-void expectFields(const Machine& m, FakePlatform& fake, const std::string& then);
 
 // One row of a rule table: a started machine is put in a situation, then
-// the listed fields must read as given.
+// the fields listed in `then` ("key=value|key=value") must read as given.
 struct Case {
     const char* name;
     std::function<void(Machine&)> given;
