@@ -37,15 +37,12 @@ TEST_F(Spin, ReelsTurnForTheirDrawsWrapAroundAndSoundAsTheyRest)
 TEST_F(Spin, EachStepPausesTenMillisecondsThenDrawsTheWindowWrappedAroundTheRing)
 {
     auto at = [](int32_t l, int32_t mid, int32_t r) {
-        return [=](Machine& m) {
-            m.reelLeft = l, m.reelMiddle = mid, m.reelRight = r;
-            m.drawReels();
-        };
+        return [=](Machine& m) { m.reelLeft = l, m.reelMiddle = mid, m.reelRight = r; };
     };
     check({
-        {"top of the strips", {}, at(0, 0, 0), "cells=1 8 3 1 8 13 1 8 12|steps=1"},
-        {"bottom of the strips", {}, at(15, 15, 15), "cells=15 1 8 4 1 8 16 1 8|steps=1"},
-        {"the middle", {}, at(7, 4, 9), "cells=3 7 4 6 11 1 15 1 6|steps=1"},
+        {"top of the strips", at(0, 0, 0), &Machine::drawReels, "cells=1 8 3 1 8 13 1 8 12|steps=1"},
+        {"bottom of the strips", at(15, 15, 15), &Machine::drawReels, "cells=15 1 8 4 1 8 16 1 8|steps=1"},
+        {"the middle", at(7, 4, 9), &Machine::drawReels, "cells=3 7 4 6 11 1 15 1 6|steps=1"},
     });
 }
 

@@ -72,7 +72,8 @@ std::vector<Event::Kind> FakePlatform::kinds() const
     return out;
 }
 
-AssetTree::AssetTree() : root_(fs::temp_directory_path() / ("glint-assets-" + std::to_string(getpid()) + "-" + std::to_string(++made)))
+AssetTree::AssetTree()
+    : root_(fs::temp_directory_path() / ("glint-assets-" + std::to_string(getpid()) + "-" + std::to_string(++made)))
 {
     fs::create_directories(root_);
 }
@@ -143,14 +144,14 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
     auto symbol = [&m](const Image* c) {
         return std::to_string(std::find(m.symbolPics.begin() + 1, m.symbolPics.end(), c->picture) - m.symbolPics.begin());
     };
-    const Colour light = ui.trailHeldLight.foreColor;
+    const Colour light = ui.trailHeldLight.foreColor; // red or grey
     return {
         {"credit", fake.formatCurrency(m.credit)}, {"pot", fake.formatCurrency(m.cashPot)}, {"coins", n(m.coins)},
         {"cheat", n(m.cheatCount)}, {"cashpot", ui.cashpot.text}, {"prize", ui.prizeMoney.text},
         {"status", ui.status.caption}, {"nudges", n(m.nudges)}, {"offer", flag(m.holdAllowed)},
         {"points", n(m.trailPoints) + "/" + ui.nopoints.caption},
         {"holds", std::string{m.holdLeft ? 'L' : '-', m.holdMiddle ? 'M' : '-', m.holdRight ? 'R' : '-'}},
-        {"trailHold", flag(m.trailHeld) + "/" + n(m.heldTrailPoints) + (light == kRed ? "/red" : light == kGrey ? "/grey" : "/?")},
+        {"trailHold", flag(m.trailHeld) + "/" + n(m.heldTrailPoints) + (light == kRed ? "/red" : "/grey")},
         {"sounds", list(sounds)}, {"soundsAt", list(soundsAt)}, {"messages", list(messages)}, {"splash", splash},
         {"steps", n(repaints) + (paced ? "" : " unpaced")}, {"spinLamps", lamps}, {"lamps", lampsOf(m)},
         {"ladder", joined(ui.Trail, " ", [](const Label& l) { return l.caption + (l.foreColor == kRed ? "*" : ""); })},

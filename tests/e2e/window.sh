@@ -7,18 +7,18 @@ export GLINT_DATA_DIR=$2 QT_QPA_PLATFORM=xcb
 trap 'kill $game 2>/dev/null || true' EXIT
 
 win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Glint Galore - ')
-# The colour of a window pixel, and a fingerprint of a region once it stays still.
-pixel() { import -window "$win" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}'; }
+# A fingerprint of a region of the window, and the same once it stays still.
+shot() { import -window "$win" -crop "$1" rgb:- | md5sum; }
 still() {
-  local before after=$(import -window "$win" -crop "$1" rgb:- | md5sum)
-  until [ "$after" = "${before:-}" ]; do sleep 0.3; before=$after; after=$(import -window "$win" -crop "$1" rgb:- | md5sum); done
+  local before after=$(shot "$1")
+  until [ "$after" = "${before:-}" ]; do sleep 0.3; before=$after; after=$(shot "$1"); done
   echo "$after"
 }
 click() { xdotool mousemove --window "$win" "$1" "$2" click 1; }
 
-# The first paint: the coin slot's red panel and the status line's black panel.
-[ "$(pixel 604 30)" = "#FF0000" ] || { echo "coin panel not painted red: $(pixel 604 30)"; exit 1; }
-[ "$(pixel 12 38)" = "#000000" ] || { echo "status panel not painted black: $(pixel 12 38)"; exit 1; }
+# The first paint: the coin slot's red panel.
+colour=$(import -window "$win" -crop 1x1+604+30 -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}')
+[ "$colour" = "#FF0000" ] || { echo "the coin panel is painted $colour, not red"; exit 1; }
 
 status=$(still 313x25+8+16)
 click 636 36 # cash

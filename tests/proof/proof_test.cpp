@@ -34,22 +34,16 @@ bool fits(const std::vector<int32_t>& values, const std::vector<double>& p)
 }
 
 // Long runs record nothing; the machine's clock seeds count on from a seed.
-class Soak : public MachineTest {
-protected:
-    void quiet(uint64_t seed)
-    {
-        fake.recording = false;
-        fake.lastSeed = seed;
-    }
-};
-using FairDraws = Soak;
+using Soak = MachineTest;
+using FairDraws = MachineTest;
 
 TEST_F(Soak, RandomEventsKeepEveryInvariant)
 {
     const char* replay = std::getenv("GLINT_SOAK_SEED");
     const uint64_t seed = replay != nullptr ? std::strtoull(replay, nullptr, 10) : std::random_device{}();
     std::mt19937_64 events(seed);
-    quiet(seed);
+    fake.recording = false;
+    fake.lastSeed = seed;
     void (Machine::*const handlers[])() = {
         &Machine::Command2_Click, &Machine::nudgel_Click,      &Machine::nudgem_Click,     &Machine::nudgeR_Click,
         &Machine::Command3_Click, &Machine::Command5_Click,    &Machine::Command4_Click,   &Machine::flashLights_Timer,
@@ -96,7 +90,8 @@ TEST_F(Soak, RandomEventsKeepEveryInvariant)
 // failing in both counts.
 TEST_F(FairDraws, ReelStopsAndAwardsComeWithTheirOdds)
 {
-    quiet(std::random_device{}());
+    fake.recording = false;
+    fake.lastSeed = std::random_device{}();
     std::vector<bool> failedBefore(8, true);
     for (int batch = 0; batch < 2; ++batch) {
         std::vector<int32_t> offsets[3], won, count, offered, held;

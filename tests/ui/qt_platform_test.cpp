@@ -12,7 +12,7 @@
 namespace glint::ui::test {
 namespace {
 
-TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNotAndAreFreedWhenReleased)
+TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNotAndMoneyShowsWithTwoDecimals)
 {
     QTemporaryDir dir;
     const QDir at(dir.path());
@@ -41,11 +41,6 @@ TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNotAndAreFreedWhenReleased)
             EXPECT_TRUE(platform.pictures().pixmap(id).isNull());
         }
     }
-}
-
-TEST(QtPlatform, MoneyShowsWithTwoDecimals)
-{
-    QtPlatform platform(QStringLiteral("/nonexistent/"), [](const QString&) {});
     EXPECT_EQ(platform.formatCurrency(Money::fromTenThousandths(12345)), "1.23");
     EXPECT_EQ(platform.formatCurrency(Money::fromWhole(71)), "71.00");
 }
