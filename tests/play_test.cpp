@@ -15,11 +15,9 @@ void ready(Machine& m)
     m.holdRight = true;
 }
 
-constexpr const char* kStops = "~,LEFT.WAV,reelstop.wav";
-
 TEST_F(Play, StartStakesAQuarterSpinsScoresTheLineThenDrawsItsAwards)
 {
-    const std::string stops = kStops;
+    const std::string stops = "~,LEFT.WAV,reelstop.wav"; // silence, then the left and middle reels rest
     check({
         {"a press with nudges left changes nothing",
          [](Machine& m) { ready(m); m.nudges = 1; m.trailPoints = 1; }, &Machine::Command2_Click,
@@ -35,9 +33,14 @@ TEST_F(Play, StartStakesAQuarterSpinsScoresTheLineThenDrawsItsAwards)
         {"neither offered nor held", ready, playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, kTrailFree}),
          "points=6/6|offer=0|holds=---|status=Plays: 0.75|trailHold=0/0/grey|sounds=" + stops},
         {"nudges won leave the offer and the held trail as they were",
-         [](Machine& m) { ready(m); m.holdAllowed = m.trailHeld = true; m.heldTrailPoints = 2; },
+         [](Machine& m) {
+             ready(m);
+             m.holdAllowed = m.trailHeld = true;
+             m.heldTrailPoints = 2;
+             m.ui.trailHeldLight.foreColor = kRed;
+         },
          playAt(0, 0, 0, {kNudgesWon, {2.0 / 3, 1}}),
-         "nudges=3|status=3 nudges|offer=1|holds=---|trailHold=1/2/grey|points=2/2|sounds=" + stops + ",nudges.wav*9"},
+         "nudges=3|status=3 nudges|offer=1|holds=---|trailHold=1/2/red|points=2/2|sounds=" + stops + ",nudges.wav*9"},
         {"a held trail stays lit and adds its points",
          [](Machine& m) { ready(m); m.showTrail(6); m.trailHeld = true; m.heldTrailPoints = 6; },
          playAt(2, 0, 0, {kNoNudges, kNoHoldOffer, kTrailFree}), "spinLamps=11111100|points=7/7|lamps=11111110"},
