@@ -1,10 +1,11 @@
 #include "test_support.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
 #include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 #include <utility>
 
