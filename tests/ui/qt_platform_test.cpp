@@ -12,7 +12,7 @@
 namespace glint::ui::test {
 namespace {
 
-TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNotAndMoneyShowsWithTwoDecimals)
+TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNotMoneyShowsTwoDecimalsAndPausesLastTheirTime)
 {
     QTemporaryDir dir;
     const QDir at(dir.path());
@@ -43,6 +43,11 @@ TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNotAndMoneyShowsWithTwoDecimals)
     }
     EXPECT_EQ(platform.formatCurrency(Money::fromTenThousandths(12345)), "1.23");
     EXPECT_EQ(platform.formatCurrency(Money::fromWhole(71)), "71.00");
+    for (int i = 0; i < 5; ++i) { // a step's pause never ends early
+        const double deadline = platform.monotonicSeconds() + 0.010;
+        platform.sleepUntil(deadline);
+        EXPECT_GE(platform.monotonicSeconds(), deadline);
+    }
 }
 
 } // namespace
