@@ -18,7 +18,6 @@ TEST_F(Trail, TheTrailLightsItsRungsUpToThePositionAndPastTheTopResetsTheMachine
     check({
         {"nothing", running, show(0), "lamps=00000000|ladder=1 2 3 Bonus 5 6 7 8|sounds=|nudges=3|bonus=on/1"},
         {"the bonus rung", running, show(4), "lamps=11110000|ladder=1 2 3 Bonus* 5 6 7 8"},
-        {"the top", {}, show(8), "lamps=11111111|ladder=1 2 3 Bonus 5 6 7 8*"},
         {"past the top", running, show(9),
          "lamps=11111111|ladder=1 2 3 Bonus 5 6 7 8*|status=$$-ROOT SOME GLINT-$$|points=0/Label2|nudges=0|offer=0|"
          "trailHold=0/0/grey|bonus=off/1|sounds=~"},
@@ -66,8 +65,6 @@ TEST_F(Attract, TheStatusTickCyclesFourMessagesOnlyWhileTheMachineIsIdle)
          &Machine::Timer2_Timer, "offer=0|sounds=~|labels=True False False True"},
         {"credit keeps the status", [](Machine& m) { m.credit = Money::fromCents(25); m.holdAllowed = true; },
          &Machine::Timer2_Timer, "attract=1|status=###########INITIALISING###########|offer=1|sounds="},
-        {"nudges keep the status", [](Machine& m) { m.nudges = 1; }, &Machine::Timer2_Timer,
-         "status=###########INITIALISING###########"},
         {"prize below the cap", [](Machine& m) { m.cashPot = Money::fromCents(9999); }, &Machine::Timer2_Timer,
          "prize=\u00A369"},
         {"prize at the cap", [](Machine& m) { m.cashPot = Money::fromWhole(100); }, &Machine::Timer2_Timer,

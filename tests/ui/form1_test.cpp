@@ -5,13 +5,18 @@
 #include "ui/design_widgets.h"
 #include "ui/trace_view.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTimer>
 
 #include <functional>
+#include <string>
 
 namespace glint::ui::test {
 namespace {
@@ -47,7 +52,6 @@ TEST_F(Form1Test, EachButtonsClickReachesItsHandlerAndItsResultReachesTheScreen)
     window->sync();
     for (const char* label : {"Trail4", "trailHeldLight"})
         EXPECT_EQ(find<QLabel>(label)->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << label;
-    EXPECT_EQ(find<QLabel>("Trail3")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     EXPECT_EQ(colourAtCentre(find("bonus4")), TestAssets::lampColour(true));
     EXPECT_EQ(colourAtCentre(find("bonus5")), TestAssets::lampColour(false));
 
@@ -109,6 +113,74 @@ TEST_F(Form1Test, TimersTickAtTheMachinesIntervalsRestartWhenSwitchedOnAgainAndS
     window->close();
     for (const char* name : {"flashLights", "bonusTimer", "Timer2"})
         EXPECT_FALSE(find<QTimer>(name)->isActive()) << name;
+}
+
+// Keys go where the window system sends them: to the focused control. Each
+// press starts from a machine ready both to play once and to take a hold.
+TEST_F(Form1Test, EachKeyPressesItsButtonWhicheverControlHasTheFocusButNotWhileTypingAndMMutes)
+{
+    Machine& m = window->machine();
+    auto played = [&] { return m.credit == Money::fromCents(75); };
+    auto moreMoney = [&] { return messages == QStringList{QStringLiteral("Give me more Money")}; };
+    auto nothing = [&] { return m.credit == Money::fromWhole(1) && !(m.holdLeft || m.holdMiddle || m.holdRight); };
+    const struct {
+        const char* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::function<bool()> pressed;
+    } presses[] = {
+        {"Command2", Qt::Key_Space, {}, played},
+        {"myDebug", Qt::Key_Enter, {}, played},
+        {"Command5", Qt::Key_Space, {}, moreMoney}, // a focused button takes Space and Enter itself
+        {"Command4", Qt::Key_1, {}, [&] { return m.holdLeft && m.ui.status.caption == "Holding Left"; }},
+        {"myDebug", Qt::Key_2, {}, [&] { return m.holdMiddle && !m.holdLeft; }},
+        {"Command2", Qt::Key_3, {}, [&] { return m.holdRight && m.credit == Money::fromWhole(1); }},
+        {"nudgeR", Qt::Key_C, {}, [&] { return m.credit == Money::fromWhole(2); }},
+        {"prizeMoney", Qt::Key_C, {}, nothing},
+        {"Command2", Qt::Key_C, Qt::ControlModifier, nothing},
+        {"Command2", Qt::Key_1, Qt::AltModifier, nothing},
+        {"myDebug", Qt::Key_M, {}, [&] { return window->windowTitle().endsWith(QStringLiteral(" [muted]")); }},
+        {"Command2", Qt::Key_M, {}, [&] { return !window->platform().muted() && !window->windowTitle().contains('['); }},
+    };
+    for (const auto& p : presses) {
+        m.nudges = m.trailPoints = 0;
+        m.credit = Money::fromWhole(1);
+        m.holdAllowed = true;
+        m.holdLeft = m.holdMiddle = m.holdRight = false;
+        messages.clear();
+        find(p.focus)->setFocus();
+        QTest::keyClick(find(p.focus), p.key, p.modifiers);
+        EXPECT_TRUE(p.pressed()) << p.focus << " " << QKeySequence(p.key | p.modifiers).toString().toStdString();
+    }
+    EXPECT_EQ(find<QLineEdit>("prizeMoney")->text(), QStringLiteral("Text1c"));
+
+    // A key held down presses once.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, QStringLiteral("c"), true);
+    QApplication::sendEvent(find("Command2"), &repeat);
+    EXPECT_TRUE(nothing());
+}
+
+// The trace grows by two lines a play without end; appending to a long one
+// must stay cheap and leave the view where the player put it.
+TEST_F(Form1Test, LinesAppendedToALongTraceArriveWithoutScrollingIt)
+{
+    ListBox& trace = window->machine().ui.myDebug;
+    auto* view = find<TraceView>("myDebug");
+    constexpr int kRows = 300000, kTotal = kRows + 200;
+    for (int row = 0; row < kRows; ++row)
+        trace.addItem("TOTALPOINTS: " + std::to_string(row));
+    for (int row = kRows; row < kTotal; ++row) {
+        trace.addItem("TOTALPOINTS: " + std::to_string(row));
+        window->sync();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(view->rowCount(), kTotal);
+    EXPECT_EQ(view->topRow(), 0);
+    EXPECT_EQ(view->verticalScrollBar()->maximum(), kTotal - view->viewport()->height() / view->rowHeight());
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_EQ(view->currentRow(), kTotal - 1);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->rowRect(kTotal - 1)));
+    EXPECT_EQ(view->rowText(kTotal - 1), QStringLiteral("TOTALPOINTS: %1").arg(kTotal - 1));
 }
 
 } // namespace
