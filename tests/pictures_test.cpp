@@ -2,101 +2,89 @@
 
 #include <sys/stat.h>
 
-#include <functional>
+#include <fstream>
 
 namespace fs = std::filesystem;
 
 namespace glint::test {
 namespace {
 
-// A machine over its own asset tree, for start-ups that are meant to fail
-// or to see unusual picture directories.
-struct Pictures {
-    // Runs start-up and returns the AssetError's message, or "" on success.
-    std::string startUp()
-    {
-        try {
-            m.Form_Load();
-        } catch (const AssetError& e) {
-            return e.what();
-        }
-        return "";
-    }
-    std::string symbolFile(size_t k) { return fs::path(fake.pictures.at(m.symbolPics[k])).filename().string(); }
-    void addSymbols(int from, int to)
-    {
-        for (int i = from; i <= to; ++i)
-            assets.addFile((i < 10 ? "images/0" : "images/") + std::to_string(i) + ".zri");
-    }
+using Pictures = MachineTest;
 
-    AssetTree assets;
-    FakePlatform fake;
-    Machine m{fake, AssetPaths(assets.root().string())};
-};
-
-TEST(PictureListing, PlainFilesEndingInZriInAnyCaseAreSortedIgnoringCaseAndTheFirstSixteenLoaded)
+// Starts a machine over `tree`; returns the start-up's error, the images
+// directory written as "<images>", or "" when it started.
+std::string startUp(Machine& m, const AssetTree& tree)
 {
-    Pictures p;
-    const std::vector<std::string> names = {"apple.ZRI", "B.ZrI",     "cherry.zri", "Diamond.zri", "egg.zRi",
-                                            "Fig.zri",   "grape.zri", "Horse.zri",  "ice.zri",     "Jewel.zri",
-                                            "kiwi.zri",  "Lemon.zri", "melon.zri",  "Nut.zri",     "orange.zri",
-                                            "Plum.zri",  "zz.zri"};
-    for (auto name = names.rbegin(); name != names.rend(); ++name)
-        p.assets.addFile("images/" + *name, *name == "zz.zri" ? "not a picture" : "PIC");
-    for (const char* other : {"e.zri.bak", "fzri", "notes.txt", "g.zr"})
-        p.assets.addFile(std::string("images/") + other);
-    fs::create_directory(p.assets.images() / "dir.zri");
-    ASSERT_EQ(mkfifo((p.assets.images() / "pipe.zri").c_str(), 0600), 0);
-    p.assets.addLamps();
-    ASSERT_EQ(p.startUp(), ""); // the seventeenth would not decode
-    EXPECT_EQ(p.m.ui.List4.items, names);
-    for (size_t k = 1; k <= 16; ++k)
-        EXPECT_EQ(p.symbolFile(k), names[k - 1]);
+    std::string error;
+    try {
+        m.Form_Load();
+    } catch (const AssetError& e) {
+        error = e.what();
+    }
+    for (size_t at; (at = error.find(tree.images().string())) != std::string::npos;)
+        error.replace(at, tree.images().string().size(), "<images>");
+    return error;
 }
 
-TEST(PictureListing, StartUpStopsNamingTheMissingOrBrokenFileAndTakesTheSplashAway)
+TEST_F(Pictures, StartUpRefusesAnIncompleteTreeNamingTheFileAndWhyAndTakesTheSplashAway)
 {
+    const std::string fifteen = "Cannot load the symbol pictures in <images>/: found 15 files named *.zri, 16 are needed";
     const struct {
         const char* what;
-        std::function<void(AssetTree&)> make;
-        std::vector<std::string> named; // "" stands for the images directory
+        std::function<void(const fs::path&)> make; // given the images directory
+        std::string error;
     } cases[] = {
-        {"fifteen files", [](AssetTree&) {}, {""}},
-        {"a corrupt file", [](AssetTree& a) { a.addFile("images/07.zri", "GIF89a"); a.addFile("images/16.zri"); },
-         {"07.zri", "Unsupported image format"}},
-        {"a dangling link",
-         [](AssetTree& a) { fs::create_symlink(a.root() / "nowhere.zri", a.images() / "z.zri"); },
-         {"z.zri", "File not found"}},
-        {"no unlit lamp",
-         [](AssetTree& a) { a.addFile("images/16.zri"); fs::remove(a.images() / "bonus/bonusoff.bmp"); },
-         {"bonusoff.bmp"}},
-        {"no images directory", [](AssetTree& a) { fs::remove_all(a.images()); }, {"images"}},
+        {"fifteen pictures", [](const fs::path&) {}, fifteen},
+        {"a directory, a pipe and a link to a directory named like pictures",
+         [](const fs::path& images) {
+             fs::create_directory(images / "dir.zri");
+             mkfifo((images / "pipe.zri").c_str(), 0600);
+             fs::create_directory_symlink(images / "bonus", images / "dirlink.zri");
+         },
+         fifteen},
+        {"a corrupt picture", [](const fs::path& images) { std::ofstream(images / "16.zri") << "GIF89a"; },
+         "Cannot load picture <images>/16.zri: Unsupported image format"},
+        {"a dangling link", [](const fs::path& images) { fs::create_symlink(images / "nowhere", images / "z.zri"); },
+         "Cannot load picture <images>/z.zri: File not found"},
+        {"no images directory", [](const fs::path& images) { fs::remove_all(images); },
+         "Cannot list pictures in <images>/: No such file or directory"},
+        {"complete, without a title", [](const fs::path& images) { std::ofstream(images / "16.zri") << "PIC"; }, ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Pictures p;
-        p.addSymbols(1, 15);
-        p.assets.addLamps();
-        c.make(p.assets);
-        const std::string error = p.startUp();
-        for (const std::string& part : c.named)
-            EXPECT_NE(error.find(part.empty() ? p.assets.images().string() : part), std::string::npos) << error;
-        ASSERT_FALSE(p.fake.events.empty());
-        EXPECT_EQ(p.fake.kinds().back(), Event::Kind::UnloadSplash);
+        AssetTree tree;
+        tree.addStandardSet(15);
+        c.make(tree.images());
+        Machine machine(fake, AssetPaths(tree.root().string()));
+        fake.events.clear();
+        EXPECT_EQ(startUp(machine, tree), c.error) << c.what;
+        EXPECT_EQ(fields(machine, fake)["splash"], "+-") << c.what;
     }
 }
 
-TEST(PictureListing, PreviewingAListedFileNeverStopsTheGame)
+TEST_F(Pictures, SymbolsAreTheFirstSixteenPicturesByNameIgnoringCaseAndAPreviewNeverStopsTheGame)
 {
-    Pictures p;
-    p.addSymbols(1, 16);
-    p.assets.addFile("images/17.zri", "broken");
-    p.assets.addLamps();
-    ASSERT_EQ(p.startUp(), "");
-    for (int32_t index : {-1, 16, 17, 1000})
-        EXPECT_NO_THROW(p.m.List4_Click(index));
-    p.m.List4_Click(0);
-    EXPECT_EQ(p.fake.released.size(), 1u);
+    AssetTree tree;
+    // a.ZRI, B.zri, c.zRi, D.ZRI ... in mixed case, written in reverse; the last does not decode.
+    std::vector<std::string> names;
+    for (char c = 0; c < 17; ++c)
+        names.push_back(std::string(1, char((c % 2 ? 'A' : 'a') + c)) + (c % 3 == 0 ? ".ZRI" : c % 3 == 1 ? ".zri" : ".zRi"));
+    for (auto name = names.rbegin(); name != names.rend(); ++name)
+        tree.addFile("images/" + *name, *name == names.back() ? "not a picture" : "PIC");
+    for (const char* other : {"e.zri.bak", "fzri", "g.zr", "bonus/bonuson.bmp", "bonus/bonusoff.bmp", "startup/title.bmp"})
+        tree.addFile(std::string("images/") + other);
+    Machine machine(fake, AssetPaths(tree.root().string()));
+    ASSERT_EQ(startUp(machine, tree), "");
+    EXPECT_EQ(machine.ui.List4.items, names);
+    for (size_t k = 1; k <= 16; ++k)
+        EXPECT_EQ(fake.pictures[machine.symbolPics[k]], names[k - 1]);
+    EXPECT_EQ(fake.pictures[machine.ui.titlepic.picture], "title.bmp");
+
+    // Previews load and at once release their own picture; files that do not
+    // decode and rows that do not exist change nothing.
+    fake.events.clear();
+    for (int32_t row : {2, 16, -1, 17, 15})
+        machine.List4_Click(row);
+    EXPECT_EQ(fields(machine, fake)["released"], names[2] + ";" + names[15]);
 }
 
 } // namespace

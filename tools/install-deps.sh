@@ -7,9 +7,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libgl-dev libgtest-dev
-  libx11-dev libxtst-dev zlib1g-dev
   fonts-liberation fonts-dejavu-core
-  xvfb pulseaudio pulseaudio-utils
+  xvfb xdotool imagemagick pulseaudio pulseaudio-utils
   desktop-file-utils appstream dpkg-dev file lintian
 )
 

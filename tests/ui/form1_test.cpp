@@ -5,199 +5,182 @@
 #include "ui/design_widgets.h"
 #include "ui/trace_view.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
 #include <QTimer>
 
-#include <tuple>
-#include <utility>
+#include <functional>
+#include <string>
 
 namespace glint::ui::test {
 namespace {
 
-TEST_F(Form1Test, EveryVisibleControlSitsAtItsDesignedPixelRectangle)
+TEST_F(Form1Test, EachButtonsClickReachesItsHandlerAndItsResultReachesTheScreen)
 {
+    Machine& m = window->machine();
+    auto offer = [&m] { m.holdAllowed = true; };
     const struct {
-        const char* name;
-        int x, y, width, height;
-    } places[] = {
-        {"Shape1", 8, 8, 313, 33},     {"status", 8, 16, 313, 25},    {"Shape3", 0, 48, 329, 321},
-        {"Image4", 8, 48, 100, 15},    {"Image5", 112, 48, 100, 15},  {"Image6", 216, 48, 100, 15},
-        {"tl", 8, 56, 100, 100},       {"tm", 112, 56, 100, 100},     {"tr", 216, 56, 100, 100},
-        {"ml", 8, 156, 100, 100},      {"mm", 112, 156, 100, 100},    {"mr", 216, 156, 100, 100},
-        {"bl", 8, 256, 100, 100},      {"bm", 112, 256, 100, 100},    {"br", 216, 256, 100, 100},
-        {"Image1", 8, 352, 100, 15},   {"Image2", 112, 352, 100, 15}, {"Image3", 216, 352, 100, 15},
-        {"Label5", 8, 376, 105, 17},   {"Label6", 120, 376, 81, 17},  {"Label7", 216, 376, 105, 17},
-        {"Label4", 8, 416, 137, 17},   {"nudgel", 16, 432, 89, 57},   {"nudgem", 120, 432, 89, 57},
-        {"nudgeR", 224, 432, 89, 57},  {"Command2", 328, 432, 65, 57}, {"Trail8", 352, 48, 33, 25},
-        {"Trail7", 352, 80, 33, 25},   {"Trail6", 352, 112, 33, 25},  {"Trail5", 352, 144, 33, 25},
-        {"Trail4", 336, 176, 89, 25},  {"Trail3", 352, 208, 33, 25},  {"Trail2", 352, 240, 33, 25},
-        {"Trail1", 352, 272, 33, 25},  {"trailHeldLight", 352, 328, 57, 65}, {"nopoints", 336, 400, 81, 17},
-        {"bonus8", 424, 0, 50, 40},    {"bonus7", 424, 40, 50, 40},   {"bonus6", 424, 80, 50, 40},
-        {"bonus5", 424, 120, 50, 40},  {"bonus4", 424, 160, 50, 40},  {"bonus3", 424, 200, 50, 40},
-        {"bonus2", 424, 240, 50, 40},  {"bonus1", 424, 280, 50, 40},  {"Command4", 512, 8, 49, 49},
-        {"Shape2", 600, 8, 73, 57},    {"Command3", 616, 16, 41, 41}, {"Label3", 504, 64, 89, 17},
-        {"prizeMoney", 504, 80, 89, 25}, {"Label2", 600, 64, 81, 17}, {"cashpot", 600, 80, 81, 25},
-        {"titlepic", 480, 120, 200, 123}, {"Command5", 608, 280, 57, 57}, {"myDebug", 496, 248, 177, 199},
+        const char* button;
+        std::function<void()> given;
+        QString status;
+        QStringList messages;
+    } clicks[] = {
+        {"Command3", {}, QStringLiteral("Plays: 1.00"), {}},
+        {"Command4", {}, QStringLiteral("Cheater! - 5"), {}},
+        {"Command5", {}, QStringLiteral("Cheater! - 5"), {QStringLiteral("Give me more Money")}},
+        {"nudgel", offer, QStringLiteral("Holding Left"), {}},
+        {"nudgem", offer, QStringLiteral("Holding Middle"), {}},
+        {"nudgeR", offer, QStringLiteral("Holding Right"), {}},
+        {"Command3", [&m] { m.coins = 1; }, QStringLiteral("Holding Right"), {QStringLiteral("Your Skint.. go home!")}},
     };
-    EXPECT_EQ(window->size(), QSize(688, 497));
-    for (const auto& p : places) {
-        EXPECT_EQ(find(p.name)->geometry(), QRect(p.x, p.y, p.width, p.height)) << p.name;
-        EXPECT_TRUE(find(p.name)->isVisible()) << p.name;
+    for (const auto& c : clicks) {
+        messages.clear();
+        if (c.given)
+            c.given();
+        QTest::mouseClick(find(c.button), Qt::LeftButton);
+        EXPECT_EQ(text("status"), c.status) << c.button;
+        EXPECT_EQ(messages, c.messages) << c.button;
     }
-}
-
-TEST_F(Form1Test, SetUpAndDebuggingAidsStayHiddenThroughPlay)
-{
-    find<QPushButton>("Command3")->click();
-    find<QPushButton>("Command2")->click();
-    for (const char* name : {"List1", "List2", "List3", "List4", "Label1", "Line1", "Line2", "Line3", "Line4",
-                             "Line5", "imageSetup", "Command1"})
-        EXPECT_FALSE(find(name)->isVisible()) << name;
-}
-
-TEST_F(Form1Test, TimersRunAtTheirIntervalsFromTheirStartStatesFollowTheMachineAndStopWithTheWindow)
-{
-    const std::tuple<const char*, int, bool> timers[] = {
-        {"flashLights", 300, true}, {"bonusTimer", 100, false}, {"Timer1", 500, false},
-        {"Timer2", 4000, true},     {"Timer3", 10000, false},
-    };
-    for (const auto& [name, interval, running] : timers) {
-        EXPECT_EQ(find<QTimer>(name)->interval(), interval) << name;
-        EXPECT_EQ(find<QTimer>(name)->isActive(), running) << name;
-    }
-    auto* bonusTimer = find<QTimer>("bonusTimer");
-    window->machine().startBonus();
-    find<QPushButton>("Command4")->click();
-    EXPECT_TRUE(bonusTimer->isActive());
-    window->machine().stopBonus();
-    find<QPushButton>("Command4")->click();
-    EXPECT_FALSE(bonusTimer->isActive());
-    window->close();
-    for (const char* name : {"flashLights", "Timer2"})
-        EXPECT_FALSE(find<QTimer>(name)->isActive()) << name;
-}
-
-TEST_F(Form1Test, TabOrderRunsFromStartThroughTheDebugListAndStartHasTheFocus)
-{
-    EXPECT_EQ(window->focusWidget(), find("Command2"));
-    const QStringList expected = {"Command2", "nudgel", "nudgeR", "nudgem", "cashpot",
-                                  "Command3", "prizeMoney", "Command4", "Command5", "myDebug"};
-    QStringList order;
-    QWidget* widget = find("Command2");
-    do {
-        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisible() && widget->parentWidget() == window.get())
-            order << widget->objectName();
-        widget = widget->nextInFocusChain();
-    } while (widget != find("Command2"));
-    EXPECT_EQ(order, expected);
-}
-
-TEST_F(Form1Test, OverlappingControlsStackAsDesigned)
-{
-    const std::pair<QPoint, const char*> overlaps[] = {
-        {{636, 308}, "myDebug"},   // over "more money"
-        {{58, 60}, "Image4"},      // top shading over the top-left cell
-        {{162, 354}, "Image2"},    // bottom shading over the bottom-middle cell
-        {{100, 20}, "status"},     // over its black panel
-        {{60, 200}, "ml"},         // cell over the reel backdrop
-        {{636, 36}, "Command3"},   // coin slot over its red panel
-        {{640, 64}, "Label2"},     // label over the panel's bottom edge
-    };
-    for (const auto& [at, onTop] : overlaps) {
-        QWidget* hit = window->childAt(at);
-        ASSERT_NE(hit, nullptr) << onTop;
-        EXPECT_TRUE(hit == find(onTop) || find(onTop)->isAncestorOf(hit))
-            << onTop << " is under " << hit->objectName().toStdString();
-    }
-}
-
-TEST_F(Form1Test, ModelColoursReachTheScreenWithRedInTheLowByte)
-{
-    EXPECT_EQ(colourAtCentre(find("Shape2")), QColor(255, 0, 0));
-    window->machine().showTrail(4);
+    m.showTrail(4);
+    m.ui.trailHeldLight.foreColor = kRed;
     window->sync();
-    EXPECT_EQ(find<QLabel>("Trail4")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(find<QLabel>("Trail3")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    EXPECT_EQ(find<QLabel>("trailHeldLight")->palette().color(QPalette::WindowText), QColor(128, 128, 128));
-    EXPECT_EQ(find<QLabel>("status")->palette().color(QPalette::WindowText), QColor(0, 192, 0));
-    EXPECT_EQ(find<QLabel>("status")->palette().color(QPalette::Window), QColor(0, 0, 0));
+    for (const char* label : {"Trail4", "trailHeldLight"})
+        EXPECT_EQ(find<QLabel>(label)->palette().color(QPalette::WindowText), QColor(255, 0, 0)) << label;
+    EXPECT_EQ(colourAtCentre(find("bonus4")), TestAssets::lampColour(true));
+    EXPECT_EQ(colourAtCentre(find("bonus5")), TestAssets::lampColour(false));
+
+    // Typing in a money box reaches the machine at once.
+    QTest::keyClicks(find("prizeMoney"), QStringLiteral("9"));
+    EXPECT_EQ(m.ui.prizeMoney.text, "Text19");
 }
 
-TEST_F(Form1Test, AfterStartUpTheCellsShowTheSymbolsAndTheTextsTheirDesignValues)
-{
-    const Machine& m = window->machine();
-    const struct {
-        const char* cell;
-        const Strip& strip;
-        int position;
-    } cells[] = {
-        {"tl", kLeftStrip, (m.reelLeft + 15) % 16},   {"ml", kLeftStrip, m.reelLeft},
-        {"bl", kLeftStrip, (m.reelLeft + 1) % 16},    {"tm", kMiddleStrip, (m.reelMiddle + 15) % 16},
-        {"mm", kMiddleStrip, m.reelMiddle},           {"bm", kMiddleStrip, (m.reelMiddle + 1) % 16},
-        {"tr", kRightStrip, (m.reelRight + 15) % 16}, {"mr", kRightStrip, m.reelRight},
-        {"br", kRightStrip, (m.reelRight + 1) % 16},
-    };
-    for (const auto& c : cells)
-        EXPECT_EQ(colourAtCentre(find(c.cell)), TestAssets::symbolColour(c.strip[size_t(c.position)])) << c.cell;
-    EXPECT_EQ(text("status"), QStringLiteral("###########INITIALISING###########"));
-    EXPECT_EQ(find<QLineEdit>("prizeMoney")->text(), QStringLiteral("Text1"));
-    EXPECT_EQ(find<QLineEdit>("cashpot")->text(), QStringLiteral("71.00"));
-    EXPECT_EQ(text("nopoints"), QStringLiteral("Label2"));
-    EXPECT_EQ(text("Label4"), QStringLiteral("Label4"));
-    EXPECT_FALSE(find<ImageWidget>("bonus1")->picture().isNull());
-    EXPECT_FALSE(find<ImageWidget>("titlepic")->picture().isNull());
-}
-
-TEST_F(Form1Test, ASpinThroughTheWindowPaintsEveryStepAndShowsTheResult)
+// The spin blocks the event loop, so each step must reach the screen by a
+// synchronous repaint of the cells' new pictures.
+TEST_F(Form1Test, ASpinRepaintsTheCellsAtEveryStepBeforeItsHandlerReturns)
 {
     QTest::mouseClick(find("Command3"), Qt::LeftButton);
-    ASSERT_EQ(text("status"), QStringLiteral("Plays: 1.00"));
-
-    struct PaintCounter : QObject {
+    struct PaintWatcher : QObject {
         int paints = 0;
-        bool eventFilter(QObject*, QEvent* event) override
+        QSet<qint64> pictures;
+        bool eventFilter(QObject* cell, QEvent* event) override
         {
-            paints += event->type() == QEvent::Paint;
+            if (event->type() == QEvent::Paint) {
+                ++paints;
+                pictures << static_cast<ImageWidget*>(cell)->picture().cacheKey();
+            }
             return false;
         }
-    } counter;
-    find("mr")->installEventFilter(&counter);
+    } watcher;
+    find("mr")->installEventFilter(&watcher);
+    QElapsedTimer spin;
+    spin.start();
     QTest::mouseClick(find("Command2"), Qt::LeftButton);
+    EXPECT_GE(spin.elapsed(), 480); // no step is shorter than its 10 ms
 
     const Machine& m = window->machine();
-    EXPECT_GE(counter.paints, 48);
-    EXPECT_NE(text("status"), QStringLiteral("Plays: 1.00"));
+    EXPECT_GE(watcher.paints, 48);
+    EXPECT_GE(watcher.pictures.size(), 8); // the right reel passes most of its symbols
     EXPECT_EQ(text("nopoints"), QString::fromStdString(m.ui.nopoints.caption));
     EXPECT_EQ(colourAtCentre(find("mr")), TestAssets::symbolColour(kRightStrip[size_t(m.reelRight)]));
     EXPECT_EQ(find<TraceView>("myDebug")->rowCount(), 2);
 }
 
-TEST_F(Form1Test, MessageBoxesGoToTheInjectedFunctionAndTypingReachesTheMachineAtOnce)
+TEST_F(Form1Test, TimersTickAtTheMachinesIntervalsRestartWhenSwitchedOnAgainAndStopWithTheWindow)
 {
-    find<QPushButton>("Command5")->click();
-    EXPECT_EQ(messages, QStringList{QStringLiteral("Give me more Money")});
-    QTest::keyClicks(find("prizeMoney"), QStringLiteral("9"));
-    EXPECT_EQ(window->machine().ui.prizeMoney.text, "Text19");
-}
-
-TEST(Form1StartUp, MissingPicturesRaiseAnAssetErrorAndTakeTheSplashAway)
-{
-    QTemporaryDir empty;
-    Form1 window(empty.path(), [](const QString&) {});
-    EXPECT_THROW(window.load(), AssetError);
-    EXPECT_EQ(window.platform().splash(), nullptr);
-}
-
-TEST(Form1StartUp, TheBundledAssetTreeLoads)
-{
-    Form1 window(QStringLiteral(GLINT_BUNDLED_DATA_DIR), [](const QString&) {});
-    ASSERT_NO_THROW(window.load());
-    for (int symbol = 1; symbol <= 16; ++symbol) {
-        const QPixmap& picture = window.platform().pictures().pixmap(window.machine().symbolPics[size_t(symbol)]);
-        EXPECT_EQ(picture.size(), QSize(100, 100)) << symbol;
+    Form1Controls& ui = window->machine().ui;
+    for (const auto& [name, model] : {std::pair<const char*, const Timer*>{"flashLights", &ui.flashLights},
+                                      {"bonusTimer", &ui.bonusTimer}, {"Timer1", &ui.Timer1},
+                                      {"Timer2", &ui.Timer2}, {"Timer3", &ui.Timer3}}) {
+        EXPECT_EQ(find<QTimer>(name)->interval(), model->interval) << name;
+        EXPECT_EQ(find<QTimer>(name)->isActive(), model->enabled) << name;
     }
-    EXPECT_EQ(window.platform().pictures().pixmap(window.machine().bonusOnPic).size(), QSize(50, 40));
+    auto* bonusTimer = find<QTimer>("bonusTimer");
+    ui.bonusTimer.setEnabled(true);
+    find<QPushButton>("Command4")->click();
+    ASSERT_TRUE(bonusTimer->isActive());
+    QTest::qWait(60);
+    // Off and on again within one handler: the countdown starts afresh.
+    ui.bonusTimer.setEnabled(false);
+    ui.bonusTimer.setEnabled(true);
+    find<QPushButton>("Command4")->click();
+    EXPECT_GT(bonusTimer->remainingTime(), 70);
+    window->close();
+    for (const char* name : {"flashLights", "bonusTimer", "Timer2"})
+        EXPECT_FALSE(find<QTimer>(name)->isActive()) << name;
+}
+
+// Keys go where the window system sends them: to the focused control. Each
+// press starts from a machine ready both to play once and to take a hold.
+TEST_F(Form1Test, EachKeyPressesItsButtonWhicheverControlHasTheFocusButNotWhileTypingAndMMutes)
+{
+    Machine& m = window->machine();
+    auto played = [&] { return m.credit == Money::fromCents(75); };
+    auto moreMoney = [&] { return messages == QStringList{QStringLiteral("Give me more Money")}; };
+    auto nothing = [&] { return m.credit == Money::fromWhole(1) && !(m.holdLeft || m.holdMiddle || m.holdRight); };
+    const struct {
+        const char* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::function<bool()> pressed;
+    } presses[] = {
+        {"Command2", Qt::Key_Space, {}, played},
+        {"myDebug", Qt::Key_Enter, {}, played},
+        {"Command5", Qt::Key_Space, {}, moreMoney}, // a focused button takes Space and Enter itself
+        {"Command4", Qt::Key_1, {}, [&] { return m.holdLeft && m.ui.status.caption == "Holding Left"; }},
+        {"myDebug", Qt::Key_2, {}, [&] { return m.holdMiddle && !m.holdLeft; }},
+        {"Command2", Qt::Key_3, {}, [&] { return m.holdRight && m.credit == Money::fromWhole(1); }},
+        {"nudgeR", Qt::Key_C, {}, [&] { return m.credit == Money::fromWhole(2); }},
+        {"prizeMoney", Qt::Key_C, {}, nothing},
+        {"Command2", Qt::Key_C, Qt::ControlModifier, nothing},
+        {"Command2", Qt::Key_1, Qt::AltModifier, nothing},
+        {"myDebug", Qt::Key_M, {}, [&] { return window->windowTitle().endsWith(QStringLiteral(" [muted]")); }},
+        {"Command2", Qt::Key_M, {}, [&] { return !window->platform().muted() && !window->windowTitle().contains('['); }},
+    };
+    for (const auto& p : presses) {
+        m.nudges = m.trailPoints = 0;
+        m.credit = Money::fromWhole(1);
+        m.holdAllowed = true;
+        m.holdLeft = m.holdMiddle = m.holdRight = false;
+        messages.clear();
+        find(p.focus)->setFocus();
+        QTest::keyClick(find(p.focus), p.key, p.modifiers);
+        EXPECT_TRUE(p.pressed()) << p.focus << " " << QKeySequence(p.key | p.modifiers).toString().toStdString();
+    }
+    EXPECT_EQ(find<QLineEdit>("prizeMoney")->text(), QStringLiteral("Text1c"));
+
+    // A key held down presses once.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, QStringLiteral("c"), true);
+    QApplication::sendEvent(find("Command2"), &repeat);
+    EXPECT_TRUE(nothing());
+}
+
+// The trace grows by two lines a play without end; appending to a long one
+// must stay cheap and leave the view where the player put it.
+TEST_F(Form1Test, LinesAppendedToALongTraceArriveWithoutScrollingIt)
+{
+    ListBox& trace = window->machine().ui.myDebug;
+    auto* view = find<TraceView>("myDebug");
+    constexpr int kRows = 300000, kTotal = kRows + 200;
+    for (int row = 0; row < kRows; ++row)
+        trace.addItem("TOTALPOINTS: " + std::to_string(row));
+    for (int row = kRows; row < kTotal; ++row) {
+        trace.addItem("TOTALPOINTS: " + std::to_string(row));
+        window->sync();
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(view->rowCount(), kTotal);
+    EXPECT_EQ(view->topRow(), 0);
+    EXPECT_EQ(view->verticalScrollBar()->maximum(), kTotal - view->viewport()->height() / view->rowHeight());
+    QTest::keyClick(view, Qt::Key_End);
+    EXPECT_EQ(view->currentRow(), kTotal - 1);
+    EXPECT_TRUE(view->viewport()->rect().contains(view->rowRect(kTotal - 1)));
+    EXPECT_EQ(view->rowText(kTotal - 1), QStringLiteral("TOTALPOINTS: %1").arg(kTotal - 1));
 }
 
 } // namespace

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# The real game refuses an asset tree it cannot use: it says why on its
+# error output and in a message box, and once that is closed it exits with
+# status 1. Usage (under xvfb-run): refusal.sh GAME DATA_DIR
+set -euo pipefail
+tree=$(mktemp -d)
+trap 'rm -rf "$tree"' EXIT
+cp -r "$2/." "$tree"
+first=$(ls "$tree/images/"*.zri | head -n 1)
+
+# An empty tree, and the bundled one with its first symbol picture spoilt.
+for case in "empty|Cannot list pictures in $tree/empty/images/" "spoilt|Cannot load picture $first: "; do
+  dir=${case%%|*} wanted=${case#*|}
+  [ "$dir" = empty ] && mkdir -p "$tree/empty" && dir=$tree/empty || { echo "not a picture" > "$first"; dir=$tree; }
+  GLINT_DATA_DIR=$dir QT_QPA_PLATFORM=xcb timeout 60 "$1" 2> "$tree/stderr" & game=$!
+  box=$(timeout 30 xdotool search --sync --onlyvisible --name '^Glint Galore$')
+  xdotool windowfocus --sync "$box" key Return
+  status=0
+  wait $game || status=$?
+  [ $status -eq 1 ] || { echo "$dir: exit status $status, not 1"; exit 1; }
+  grep -qF "glint-galore: $wanted" "$tree/stderr" || { echo "$dir: no '$wanted' in:"; cat "$tree/stderr"; exit 1; }
+done
