@@ -6,10 +6,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-private-dev qt6-multimedia-dev libgl-dev libgtest-dev
+  qt6-base-dev qt6-base-private-dev libsdl2-dev libgl-dev libgtest-dev
   libx11-dev libxtst-dev zlib1g-dev
   fonts-liberation fonts-dejavu-core
-  xvfb pulseaudio pulseaudio-utils
+  xvfb xdotool pulseaudio pulseaudio-utils python3
   desktop-file-utils appstream dpkg-dev file
 )
 

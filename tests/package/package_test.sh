@@ -192,7 +192,7 @@ test_deb() {
   local depends
   depends=$(sed -n 's/^Depends: //p' "$control" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
   local needed
-  for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6multimedia6 fonts-liberation fonts-dejavu-core; do
+  for needed in libc6 libqt6core6 libqt6gui6 libqt6widgets6 libsdl2-2.0-0 fonts-liberation fonts-dejavu-core; do
     check "the package depends on $needed" grep -qxF "$needed" <<<"$depends"
   done
 
