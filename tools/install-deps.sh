@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-private-dev libsdl2-dev libgl-dev libgtest-dev
   libx11-dev libxtst-dev zlib1g-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xdotool pulseaudio pulseaudio-utils python3
+  xvfb xdotool openbox wmctrl pulseaudio pulseaudio-utils python3
   desktop-file-utils appstream dpkg-dev file
 )
 
