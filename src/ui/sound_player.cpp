@@ -203,7 +203,7 @@ void SoundPlayer::handle(const Request& request)
         setVoice({});
         closeDevice();
         if (audioReady_)
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            SDL_AudioQuit();
         break;
     }
 }
@@ -244,24 +244,33 @@ bool SoundPlayer::initAudio()
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Glint Galore");
     // A data chunk cut short makes the file undecodable, not a partial sound.
     SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    audioReady_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    // Later attempts look only for the kind of sound server that worked,
+    // so that one gone away is not replaced by a noisy search of others.
+    audioReady_ = SDL_AudioInit(driver_.empty() ? nullptr : driver_.c_str()) == 0;
+    if (audioReady_)
+        driver_ = SDL_GetCurrentAudioDriver();
     return audioReady_;
+}
+
+void SoundPlayer::restartAudio()
+{
+    if (audioReady_)
+        SDL_AudioQuit();
+    audioReady_ = false;
+    if (heardBefore_ && !lossReported_)
+        std::fputs("glint-galore: the sound device went away; playing on without sound\n", stderr);
+    lossReported_ = lossReported_ || heardBefore_;
 }
 
 bool SoundPlayer::openDevice()
 {
-    if (device_ && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_STOPPED) {
-        // The sound server went away. Start again from scratch, which also
-        // finds it when it has come back.
-        if (!lossReported_)
-            std::fputs("glint-galore: the sound device went away; playing on without sound\n", stderr);
-        lossReported_ = true;
-        closeDevice();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        audioReady_ = false;
-    }
-    if (device_)
+    if (device_ && SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
         return true;
+    if (device_) {
+        // The sound server went away while a sound played.
+        closeDevice();
+        restartAudio();
+    }
     if (!initAudio())
         return false;
     SDL_AudioSpec want{};
@@ -272,11 +281,12 @@ bool SoundPlayer::openDevice()
     want.callback = &SoundPlayer::mix;
     want.userdata = this;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    if (!device_) {
-        // The server may have gone while the device was closed.
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        audioReady_ = false;
-    }
+    // Without a device, perhaps because the server went away while none was
+    // open, the next attempt starts from scratch, which also finds a server
+    // that has come back.
+    if (!device_)
+        restartAudio();
+    heardBefore_ = heardBefore_ || device_ != 0;
     return device_ != 0;
 }
 

@@ -25,8 +25,8 @@ namespace glint::ui {
 // an idle game costs no processor time for sound. A missing, empty, cut
 // short, foreign or unreadable file, a named pipe or a directory is never
 // heard and never blocks. Without a sound device the game is silent; if the
-// device goes away while the game runs, one line on stderr says so and the
-// player tries again, at most every few seconds, when a sound is started.
+// device goes away while the game runs, one line on stderr says so, and the
+// player looks for it again, at most every few seconds, when a sound starts.
 class SoundPlayer {
 public:
     SoundPlayer();
@@ -85,6 +85,7 @@ private:
     bool openDevice();
     void closeDevice();
     bool initAudio();
+    void restartAudio();
     static void mix(void* self, uint8_t* stream, int length);
 
     bool muted_ = false; // the window's thread only
@@ -99,6 +100,8 @@ private:
     // The audio thread's own.
     std::map<std::string, std::shared_ptr<const Samples>> sounds_;
     bool audioReady_ = false;
+    std::string driver_; // the kind of sound server found first
+    bool heardBefore_ = false;
     bool lossReported_ = false;
     Clock::time_point nextInitAttempt_{};
     std::optional<Clock::time_point> closeAt_;

@@ -49,7 +49,8 @@ pids+=($pulse)
 until_ok pactl info || fail "PulseAudio did not start"
 pactl set-default-sink heard
 
-"$game" 2>"$work/stderr" &
+mkdir -m 700 "$work/runtime"
+XDG_RUNTIME_DIR=$work/runtime "$game" 2>"$work/stderr" &
 game_pid=$!
 pids+=($game_pid)
 until_ok xdotool search --onlyvisible --name KQProductions || fail "the main window did not appear"
@@ -91,13 +92,15 @@ spin)
         fail "the left stop started $(awk -v c="$cut" -v l="${left%%:*}" 'BEGIN { print l - c }') ms into the spin, after the middle reel could have stopped"
     ;;
 close | kill)
+    click 636 36 # cash, for credit
     click "${cheat_button[@]}" # every later play wins nudges, whose sound loops
     click "${start_button[@]}"
     sleep 1.5
     if [ "$case" = kill ]; then
         kill -9 "$pulse"
         sleep 0.5
-        click "${start_button[@]}" # plays on: Start uses a nudge or plays, asking for more sounds
+        click 636 36 # cash: each coin asks for its sound
+        click 636 36
         xdotool windowactivate --sync "$window" key m
         until_ok sh -c "xdotool getwindowname $window | grep -qF '[muted]'" || fail "the game stopped responding"
         [ "$(wc -l <"$work/stderr")" -le 1 ] || fail "more than one line on stderr: $(cat "$work/stderr")"
