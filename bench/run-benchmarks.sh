@@ -174,7 +174,7 @@ sound_timing() {
     printf 'stop-sound timing: %d of %d reel stops heard over %d spins, median %.1f ms and worst %.1f ms from the step that asked to the first recorded sample (target every stop heard, median at most 30 ms, worst at most 60 ms)%s\n' \
         "$heard" "$stops" "$spins" "$median" "$worst" \
         "$( [ "$heard" -eq "$stops" ] || printf ' MISSED'; verdict "$median" "<=" 30; verdict "$worst" "<=" 60)" | sed 's/\( MISSED\)\+/ MISSED/'
-    printf 'coin latency: median %.1f ms from the click on cash to the first recorded sample, %d of %d coins heard, each from silence (target median at most 30 ms)%s\n' \
+    printf 'coin latency: median %.1f ms from the click on cash to the first recorded sample, %d of %d coins heard, half a second apart (target median at most 30 ms)%s\n' \
         "$(field coin-median <"$work/sound")" "$(field coins-heard <"$work/sound")" "$coins" \
         "$(verdict "$(field coin-median <"$work/sound")" "<=" 30)"
 }
