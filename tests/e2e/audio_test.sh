@@ -11,7 +11,8 @@
 #   close closing the window while a loop plays ends the game within 200 ms
 #         with status 0
 #   kill  the sound server is killed while a loop plays: the game plays on,
-#         says so in at most one line, and closes as promptly
+#         says so in at most one line, is heard again once a new server
+#         runs, and closes as promptly
 set -euo pipefail
 game=$1 sound_dir=$2 case=$3
 here=$(cd "$(dirname "$0")" && pwd)
@@ -40,14 +41,23 @@ pids+=($!)
 
 mkdir "$work/pulse"
 export PULSE_SERVER="unix:$work/pulse/native"
-HOME=$work/pulse XDG_RUNTIME_DIR=$work/pulse XDG_CONFIG_HOME=$work/pulse env -u DBUS_SESSION_BUS_ADDRESS \
-    pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no --disable-shm=yes -n \
-    --load="module-null-sink sink_name=heard" \
-    --load="module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" >/dev/null 2>&1 &
-pulse=$!
-pids+=($pulse)
-until_ok pactl info || fail "PulseAudio did not start"
-pactl set-default-sink heard
+start_pulse() {
+    HOME=$work/pulse XDG_RUNTIME_DIR=$work/pulse XDG_CONFIG_HOME=$work/pulse env -u DBUS_SESSION_BUS_ADDRESS \
+        pulseaudio --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no --disable-shm=yes -n \
+        --load="module-null-sink sink_name=heard" \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$work/pulse/native" >/dev/null 2>&1 &
+    pulse=$!
+    pids+=($pulse)
+    until_ok pactl info || fail "PulseAudio did not start"
+    pactl set-default-sink heard
+}
+record() {
+    parec -d heard.monitor --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$work/recording" &
+    recorder=$!
+    pids+=($recorder)
+    until_ok test -s "$work/recording" || fail "nothing was recorded"
+}
+start_pulse
 
 mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR=$work/runtime "$game" 2>"$work/stderr" &
@@ -59,10 +69,7 @@ until_ok wmctrl -l || fail "the window manager did not start"
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; } # window pixels
 start_button=(360 460) cheat_button=(536 32)
 
-parec -d heard.monitor --raw --format=s16le --rate=44100 --channels=1 --latency-msec=10 >"$work/recording" &
-recorder=$!
-pids+=($recorder)
-until_ok test -s "$work/recording" || fail "nothing was recorded"
+record
 
 case $case in
 spin)
@@ -99,11 +106,20 @@ close | kill)
     if [ "$case" = kill ]; then
         kill -9 "$pulse"
         sleep 0.5
-        click 636 36 # cash: each coin asks for its sound
+        click 636 36 # cash: each coin asks for its sound, before and after
+        sleep 3.5    # the game would look for a server again
         click 636 36
         xdotool windowactivate --sync "$window" key m
         until_ok sh -c "xdotool getwindowname $window | grep -qF '[muted]'" || fail "the game stopped responding"
         [ "$(wc -l <"$work/stderr")" -le 1 ] || fail "more than one line on stderr: $(cat "$work/stderr")"
+        start_pulse
+        record
+        xdotool key m
+        sleep 3.5
+        click 636 36
+        sleep 1
+        "$here/sound_onsets.py" "$work/recording" "$sound_dir" >"$work/heard"
+        grep -q inMoney.wav "$work/heard" || fail "no sound once a new server ran"
     fi
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended"
     started=$EPOCHREALTIME
