@@ -1,7 +1,6 @@
 #include "core/sounds.h"
 #include "ui/sound_player.h"
 
-#include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -15,6 +14,8 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 // The player's rules seen through its own interface, on SDL's "dummy" audio
@@ -25,29 +26,19 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A 16-bit mono 44.1 kHz WAV file of a quiet tone; `frames` beyond the data
-// the header promises make a file cut short.
-QByteArray wave(int frames, int promised = -1)
+constexpr int kFifth = 44100 / 5; // frames of a 0.2 s sound
+
+// A 16-bit mono 44.1 kHz WAV file of `frames` frames at a steady level; its
+// header may promise more, as in a file cut short.
+QByteArray wave(int frames, int promised)
 {
-    if (promised < 0)
-        promised = frames;
-    QByteArray bytes("RIFF----WAVEfmt ");
-    auto put = [&bytes](auto value) {
-        char raw[sizeof value];
-        qToLittleEndian(value, raw);
-        bytes.append(raw, sizeof value);
-    };
-    put(quint32(16)), put(quint16(1)), put(quint16(1)), put(quint32(44100)), put(quint32(88200));
-    put(quint16(2)), put(quint16(16));
-    bytes.append("data");
-    put(quint32(promised * 2));
-    for (int i = 0; i < frames; ++i)
-        put(qint16(i % 64 * 100));
+    QByteArray bytes(44 + 2 * frames, '\x10');
+    const char* header = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xac\0\0\x88\x58\x01\0\x02\0\x10\0data";
+    std::copy_n(header, 40, bytes.data());
     qToLittleEndian(quint32(bytes.size() - 8), bytes.data() + 4);
+    qToLittleEndian(quint32(2 * promised), bytes.data() + 40);
     return bytes;
 }
-
-constexpr int kFifth = 44100 / 5; // frames of a 0.2 s sound
 
 class SoundPlayerTest : public ::testing::Test {
 protected:
@@ -68,10 +59,10 @@ protected:
     SoundPlayer player;
 };
 
-TEST_F(SoundPlayerTest, EveryGameSoundIsDecodedOnceAtPreloadAndPlaysWithoutItsFile)
+TEST_F(SoundPlayerTest, EveryGameSoundIsDecodedAtPreloadAndPlaysWithoutItsFile)
 {
     for (std::string_view name : sound::kAll)
-        write(name, wave(kFifth));
+        write(name, wave(kFifth, kFifth));
     player.preload(path(""));
     player.sync();
     ASSERT_TRUE(QDir(dir.path()).removeRecursively());
@@ -83,30 +74,26 @@ TEST_F(SoundPlayerTest, EveryGameSoundIsDecodedOnceAtPreloadAndPlaysWithoutItsFi
 
 TEST_F(SoundPlayerTest, ABadFileIsNeverHeardNeverBlocksAndStillCutsOffTheCurrentSound)
 {
-    const std::string hold = path(sound::kHold);
-    write(sound::kHold, wave(kFifth));
-    struct Case {
-        const char* what;
-        std::function<void(const std::string&)> make;
-    } cases[] = {
-        {"missing", [](const std::string&) {}},
-        {"empty", [&](const std::string&) { write(sound::kTheme, {}); }},
-        {"without samples", [&](const std::string&) { write(sound::kTheme, wave(0)); }},
-        {"cut short", [&](const std::string&) { write(sound::kTheme, wave(100, kFifth)); }},
-        {"not a WAV", [&](const std::string&) { write(sound::kTheme, "ID3 this is no wave file"); }},
-        {"a directory", [](const std::string& p) { ASSERT_TRUE(QDir().mkpath(QString::fromStdString(p))); }},
-        {"a named pipe", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+    write(sound::kHold, wave(kFifth, kFifth));
+    const std::string bad = path(sound::kTheme);
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"missing", [] {}},
+        {"empty", [&] { write(sound::kTheme, {}); }},
+        {"without samples", [&] { write(sound::kTheme, wave(0, 0)); }},
+        {"cut short", [&] { write(sound::kTheme, wave(100, kFifth)); }},
+        {"not a WAV", [&] { write(sound::kTheme, "ID3 no wave at all"); }},
+        {"a directory", [&] { QDir().mkpath(QString::fromStdString(bad)); }},
+        {"a named pipe", [&] { ::mkfifo(bad.c_str(), 0600); }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::string bad = path(sound::kTheme);
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
         QDir(QString::fromStdString(bad)).removeRecursively();
         QFile::remove(QString::fromStdString(bad));
-        c.make(bad);
-        SoundPlayer fresh;
+        make();
+        SoundPlayer fresh; // decodes the bad file at preload, and on demand
         fresh.preload(path(""));
         for (const std::string& p : {bad, path("elsewhere.wav")}) {
-            fresh.start(hold, true);
+            fresh.start(path(sound::kHold), true);
             fresh.start(p, false);
             fresh.sync();
             EXPECT_EQ(fresh.playing(), "");
@@ -116,49 +103,46 @@ TEST_F(SoundPlayerTest, ABadFileIsNeverHeardNeverBlocksAndStillCutsOffTheCurrent
 
 TEST_F(SoundPlayerTest, OneSoundAtATimeLoopingOnlyWhenAskedAndSilencedByStopOrMute)
 {
-    write("a.wav", wave(kFifth));
-    write("b.wav", wave(kFifth));
+    write("a.wav", wave(kFifth, kFifth));
+    write("b.wav", wave(kFifth, kFifth));
     const std::string a = path("a.wav"), b = path("b.wav");
-    enum class Do { OnceA, LoopA, OnceB, Stop, Mute, Unmute, Wait };
-    struct Case {
-        const char* what;
-        std::vector<Do> steps;
-        std::string playing;
-    } cases[] = {
-        {"a sound started once plays", {Do::OnceA}, a},
-        {"a sound started once ends by itself", {Do::OnceA, Do::Wait}, ""},
-        {"a loop goes on past its end", {Do::LoopA, Do::Wait}, a},
-        {"a new sound replaces the loop at once", {Do::LoopA, Do::OnceB}, b},
-        {"the replaced loop does not come back", {Do::LoopA, Do::OnceB, Do::Wait}, ""},
-        {"stop silences a loop", {Do::LoopA, Do::Stop}, ""},
-        {"stop with nothing playing is harmless", {Do::Stop, Do::Stop}, ""},
-        {"muting cuts off the loop", {Do::LoopA, Do::Mute}, ""},
-        {"nothing starts while muted", {Do::Mute, Do::OnceB}, ""},
-        {"unmuting does not bring the loop back", {Do::LoopA, Do::Mute, Do::Unmute}, ""},
-        {"after unmuting sounds are heard", {Do::Mute, Do::Unmute, Do::OnceB}, b},
+    enum Do { OnceA, LoopA, OnceB, Stop, Mute, Unmute, Wait };
+    const std::vector<std::tuple<const char*, std::vector<Do>, std::string>> cases = {
+        {"a sound started once plays", {OnceA}, a},
+        {"a sound started once ends by itself", {OnceA, Wait}, ""},
+        {"a loop goes on past its end", {LoopA, Wait}, a},
+        {"a new sound replaces the loop at once", {LoopA, OnceB}, b},
+        {"the replaced loop does not come back", {LoopA, OnceB, Wait}, ""},
+        {"stop silences a loop", {LoopA, Stop}, ""},
+        {"stop with nothing playing is harmless", {Stop, Stop}, ""},
+        {"muting cuts off the loop", {LoopA, Mute}, ""},
+        {"nothing starts while muted", {Mute, OnceB}, ""},
+        {"unmuting does not bring the loop back", {LoopA, Mute, Unmute}, ""},
+        {"after unmuting sounds are heard", {Mute, Unmute, OnceB}, b},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, steps, expected] : cases) {
+        SCOPED_TRACE(what);
         player.stop();
         player.setMuted(false);
-        for (Do step : c.steps) {
-            switch (step) {
-            case Do::OnceA: player.start(a, false); break;
-            case Do::LoopA: player.start(a, true); break;
-            case Do::OnceB: player.start(b, false); break;
-            case Do::Stop: player.stop(); break;
-            case Do::Mute: player.setMuted(true); break;
-            case Do::Unmute: player.setMuted(false); break;
-            case Do::Wait: std::this_thread::sleep_for(400ms); break;
-            }
+        for (Do step : steps) {
+            if (step == OnceA || step == LoopA)
+                player.start(a, step == LoopA);
+            if (step == OnceB)
+                player.start(b, false);
+            if (step == Stop)
+                player.stop();
+            if (step == Mute || step == Unmute)
+                player.setMuted(step == Mute);
+            if (step == Wait)
+                std::this_thread::sleep_for(400ms);
         }
-        EXPECT_EQ(playing(), c.playing);
+        EXPECT_EQ(playing(), expected);
     }
 }
 
 TEST_F(SoundPlayerTest, TheDeviceIsOpenOnlyWhileSoundsPlayAndShortlyAfter)
 {
-    write("a.wav", wave(kFifth));
+    write("a.wav", wave(kFifth, kFifth));
     player.start(path("a.wav"), false);
     player.sync();
     EXPECT_TRUE(player.deviceOpen());
