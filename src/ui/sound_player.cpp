@@ -178,8 +178,12 @@ void SoundPlayer::run()
         lock.lock();
         ++done_;
         handled_.notify_all();
-        if (request.kind == Request::Kind::Quit)
+        if (request.kind == Request::Kind::Quit) {
+            // SDL keeps per-thread data, such as its last error, for any
+            // thread that calls it; this thread's goes with it.
+            SDL_TLSCleanup();
             return;
+        }
     }
 }
 
