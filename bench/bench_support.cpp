@@ -128,7 +128,11 @@ Play Player::playOnce()
             click("Command3");
             continue;
         }
+        const int leftBefore = machine.reelLeft;
+        const int middleBefore = machine.reelMiddle;
         const int rightBefore = machine.reelRight;
+        const bool leftHeld = machine.holdLeft;
+        const bool middleHeld = machine.holdMiddle;
         const bool rightHeld = machine.holdRight;
         const Money creditBefore = machine.credit;
         const double wall0 = clockSeconds(CLOCK_MONOTONIC);
@@ -141,7 +145,9 @@ Play Player::playOnce()
         // The right reel turns on every step of a spin unless it is held,
         // and a spin has 48 steps plus the right reel's draw of 0 to 14.
         const int steps = 48 + (rightHeld ? 0 : (machine.reelRight - rightBefore + 16) % 16);
-        return {steps, wall, cpu};
+        const int leftTurns = 16 + (machine.reelLeft - leftBefore + 16) % 16;
+        const int middleTurns = 32 + (machine.reelMiddle - middleBefore + 16) % 16;
+        return {steps, wall, cpu, wall0, leftTurns, middleTurns, leftHeld, middleHeld};
     }
 }
 

@@ -44,6 +44,13 @@ struct Play {
     int steps = 0;          // reel steps of its spin, 10 ms each by the rules
     double wallSeconds = 0; // the Start press, from click to return
     double cpuSeconds = 0;  // processor time of the whole process meanwhile
+    double startedAt = 0;   // the Start press, on CLOCK_MONOTONIC
+    // How far the left and middle reels turned (16 plus a draw, 32 plus a
+    // draw): each one's stop sound is asked for in the step after that.
+    int leftTurns = 0;
+    int middleTurns = 0;
+    bool leftHeld = false;
+    bool middleHeld = false;
 };
 
 // Plays as a person would: coins into credit when it has run out (more

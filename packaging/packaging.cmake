@@ -83,9 +83,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Times New Roman and Verdana).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
-# Sound effects go straight to a PulseAudio-protocol server through the sink
-# built into libQt6Multimedia (libpulse comes with it); no GStreamer plugin or
-# Qt multimedia backend is loaded. Without such a server the game is silent.
+# Sound goes through SDL2, which finds a PulseAudio-protocol server (or
+# PipeWire, or ALSA) at run time. Without any of them the game is silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 
 # A source archive holds the checkout, not its build trees or history.

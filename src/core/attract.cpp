@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/sounds.h"
 
 namespace glint {
 
@@ -42,7 +43,7 @@ void Machine::Timer2_Timer()
         break;
     case 3:
         ui.status.caption = "$$-Glint Galore-$$";
-        playSound("theme.wav", 1);
+        playSound(sound::kTheme, sound::kOnce);
         break;
     default:
         ui.status.caption = "\u00A9 2026 KQProductions";

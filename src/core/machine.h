@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace glint {
 
@@ -63,7 +64,7 @@ public:
     void startBonus();
     void stopBonus();
     void showNudges();
-    void playSound(const std::string& name, int32_t flags);
+    void playSound(std::string_view name, int32_t flags);
     void stopSound();
     void loadPictures();
 

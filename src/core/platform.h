@@ -14,9 +14,9 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // Starts a sound file, cutting off the one playing. Flag 8 in `flags`
-    // asks for a loop that lasts until stopped or replaced; without it the
-    // sound plays once. Never blocks, never reports a missing file.
+    // Starts a sound file, cutting off the one playing. sound::kLoopBit in
+    // `flags` asks for a loop that lasts until stopped or replaced; without
+    // it the sound plays once. Never blocks, never reports a missing file.
     virtual void startSound(const std::string& path, int32_t flags) = 0;
     // Silences whatever plays; harmless when nothing does.
     virtual void silence() = 0;

@@ -2,11 +2,11 @@
 
 namespace glint {
 
-void Machine::playSound(const std::string& name, int32_t flags)
+void Machine::playSound(std::string_view name, int32_t flags)
 {
     if (!soundOn)
         return;
-    platform_.startSound(paths_.sound + name, flags);
+    platform_.startSound(paths_.sound + std::string(name), flags);
 }
 
 void Machine::stopSound()

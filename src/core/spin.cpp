@@ -1,11 +1,11 @@
 #include "core/machine.h"
+#include "core/sounds.h"
 #include "core/strips.h"
 
 namespace glint {
 
 namespace {
 
-constexpr int32_t kOnce = 1;
 constexpr double kStepPause = 0.01;
 
 } // namespace
@@ -48,14 +48,14 @@ void Machine::spinReels()
             ++reelLeft;
         } else if (!leftStopped) {
             if (!holdLeft)
-                playSound("LEFT.WAV", kOnce);
+                playSound(sound::kLeftStop, sound::kOnce);
             leftStopped = true;
         }
         if (middleSteps > 0) {
             ++reelMiddle;
         } else if (!middleStopped) {
             if (!holdMiddle)
-                playSound("reelstop.wav", kOnce);
+                playSound(sound::kMiddleStop, sound::kOnce);
             middleStopped = true;
         }
         if (rightSteps > 0)
@@ -74,7 +74,7 @@ void Machine::spinReels()
     rightSteps = 0;
     if (holdRight)
         soundOn = false;
-    playSound("right.wav", kOnce);
+    playSound(sound::kRightStop, sound::kOnce);
     soundOn = true;
 }
 

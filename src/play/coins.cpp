@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/sounds.h"
 #include "core/saturate.h"
 
 namespace glint {
@@ -13,7 +14,7 @@ void Machine::Command3_Click()
     credit += Money::fromWhole(1);
     cashPot += Money::fromWhole(1);
     ui.status.caption = playsText();
-    playSound("inMoney.wav", 1);
+    playSound(sound::kCoin, sound::kOnce);
     showTrail(0);
 }
 
@@ -27,7 +28,7 @@ void Machine::Command4_Click()
 {
     cheatCount = saturatingAdd(cheatCount, 5);
     ui.status.caption = "Cheater! - " + std::to_string(cheatCount);
-    playSound("cheat.wav", 1);
+    playSound(sound::kCheat, sound::kOnce);
 }
 
 } // namespace glint

@@ -1,11 +1,11 @@
 #include "core/machine.h"
+#include "core/sounds.h"
 
 namespace glint {
 
 namespace {
 
 constexpr Money kStake = Money::fromCents(25);
-constexpr int32_t kLoop = 9;
 
 } // namespace
 
@@ -44,7 +44,7 @@ void Machine::Command2_Click()
     const int32_t nudgeDraw = rnd.below(5) - cheatCount;
     holdLeft = holdMiddle = holdRight = false;
     if (nudgeDraw <= 0) {
-        playSound("nudges.wav", kLoop);
+        playSound(sound::kNudges, sound::kLoop);
         nudges = rnd.below(3) + 1 + cheatCount;
         showNudges();
         return;
@@ -54,7 +54,7 @@ void Machine::Command2_Click()
     const int32_t holdDraw = rnd.below(4) - cheatCount;
     if (holdDraw <= 0) {
         holdAllowed = true;
-        playSound("Hold.wav", kLoop);
+        playSound(sound::kHold, sound::kLoop);
         ui.status.caption = "Hold Any?";
     }
     const int32_t trailHoldDraw = rnd.below(4) - cheatCount;

@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/sounds.h"
 
 namespace glint {
 
@@ -35,7 +36,7 @@ void Machine::stopBonus()
 void Machine::bonusTimer_Timer()
 {
     holdAllowed = false;
-    playSound("Bonusstop.wav", 1);
+    playSound(sound::kBonusStep, sound::kOnce);
     ++featureIndex;
     if (featureIndex == 6)
         featureIndex = 0;

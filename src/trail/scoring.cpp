@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/sounds.h"
 
 namespace glint {
 
@@ -27,12 +28,12 @@ void Machine::scoreSpin()
         showTrail(8);
         nudges = 0;
         trailPoints = kPastTheLadder;
-        playSound("okeydokey2.wav", 1);
+        playSound(sound::kThreeInARow, sound::kOnce);
     } else if (trailPoints == kBonusRung) {
         ui.status.caption = "!!!BONUS!!!";
         holdAllowed = false;
         startBonus();
-        playSound("BONUSspin.WAV", 9);
+        playSound(sound::kBonusSpin, sound::kLoop);
     }
 }
 

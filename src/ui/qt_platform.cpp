@@ -1,6 +1,7 @@
 #include "ui/qt_platform.h"
 
 #include "core/clock_seed.h"
+#include "core/sounds.h"
 #include "core/version.h"
 #include "ui/splash.h"
 
@@ -17,9 +18,6 @@
 namespace glint::ui {
 
 namespace {
-
-// Flag 8 of the play flags asks for a loop.
-constexpr int32_t kLoopFlag = 8;
 
 // How early a pause wakes up to wait out the rest itself: a little more
 // than the kernel's usual lateness, a small share of the 10 ms of a step.
@@ -40,7 +38,8 @@ void QtPlatform::modalMessageBox(const QString& text)
 }
 
 QtPlatform::QtPlatform(const QString& soundDir, MessageBox messageBox)
-    : sounds_(soundDir), messageBox_(messageBox ? std::move(messageBox) : MessageBox(&modalMessageBox))
+    : soundDir_(QFile::encodeName(soundDir).toStdString()),
+      messageBox_(messageBox ? std::move(messageBox) : MessageBox(&modalMessageBox))
 {
 }
 
@@ -56,7 +55,7 @@ frmSplash* QtPlatform::splash() const
 
 void QtPlatform::startSound(const std::string& path, int32_t flags)
 {
-    sounds_.start(QFile::decodeName(QByteArray::fromStdString(path)), (flags & kLoopFlag) != 0);
+    sounds_.start(path, sound::loops(flags));
 }
 
 void QtPlatform::silence()
@@ -135,6 +134,11 @@ void QtPlatform::showSplash()
     }
     if (splash_)
         splash_->repaint();
+    // Decoding the sounds would delay the splash; now it goes on in the
+    // background while start-up continues.
+    if (!soundsPreloaded_)
+        sounds_.preload(soundDir_);
+    soundsPreloaded_ = true;
 }
 
 void QtPlatform::unloadSplash()

@@ -13,8 +13,8 @@ namespace glint::ui {
 
 class frmSplash;
 
-// The game's window on the world, made of Qt: sound effects, the steady
-// clock, image decoding, the user's locale, message boxes and the splash.
+// The game's window on the world: the sound player, the steady clock, and
+// through Qt image decoding, the user's locale, message boxes and the splash.
 class QtPlatform : public Platform {
 public:
     // Shows a message to the player and returns once it is acknowledged.
@@ -23,8 +23,9 @@ public:
     // A modal box with one OK button and the game's title as caption.
     static void modalMessageBox(const QString& text);
 
-    // `soundDir` ends with a separator; every sound the game knows is
-    // prepared from it now. An empty `messageBox` means modalMessageBox.
+    // `soundDir` ends with a separator; the game's sounds are decoded from
+    // it once the splash is on screen. An empty `messageBox` means
+    // modalMessageBox.
     explicit QtPlatform(const QString& soundDir, MessageBox messageBox = {});
     ~QtPlatform() override;
 
@@ -35,7 +36,7 @@ public:
     void setCellPainter(std::function<void()> painter) { cellPainter_ = std::move(painter); }
 
     const PictureTable& pictures() const { return pictures_; }
-    const SoundPlayer& sounds() const { return sounds_; }
+    SoundPlayer& sounds() { return sounds_; }
     // Silences the game for the run, whatever it asks to play (see
     // SoundPlayer::setMuted).
     void setMuted(bool muted) { sounds_.setMuted(muted); }
@@ -58,7 +59,9 @@ public:
 
 private:
     PictureTable pictures_;
+    std::string soundDir_;
     SoundPlayer sounds_;
+    bool soundsPreloaded_ = false;
     MessageBox messageBox_;
     std::function<void()> cellPainter_;
     QPointer<frmSplash> splash_;

@@ -1,93 +1,121 @@
 #include "ui/sound_player.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
-#include <QtEndian>
+#include "core/sounds.h"
 
+#include <SDL.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace glint::ui {
 
 namespace {
 
-// Whether the file is a RIFF WAVE file whose format and sound data are all
-// there. An effect given a file cut short waits for the rest forever, and
-// while any effect waits no effect can be deleted, so the game could never
-// end; such files are treated like missing ones.
-bool isCompleteWave(const QString& path)
+// Everything is decoded to, and played in, the format the game's files
+// have: 44.1 kHz, 16-bit, mono.
+constexpr int kRate = 44100;
+constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
+constexpr int kChannels = 1;
+// Frames the device asks for at a time: about 23 ms, so a sound that
+// replaces another is heard within a step or two of the spin, while a
+// playing sound costs little processor time.
+constexpr int kDeviceFrames = 1024;
+// How long the device stays open after the last sound ended; sounds that
+// come in quick succession (the bonus selector's steps) reuse it.
+constexpr std::chrono::milliseconds kCloseAfterSilence{500};
+// How often a lost or missing device is looked for again.
+constexpr std::chrono::seconds kRetryAfter{3};
+// No game sound comes near this; anything larger is not a sound of ours.
+constexpr off_t kLargestFile = 64 << 20;
+
+// The whole of a plain file, or nothing. Opening without blocking keeps a
+// named pipe from waiting for a writer; only plain files are read.
+std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path)
 {
-    // Only plain files: opening a named pipe would wait for a writer.
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
-        return false;
-    const qint64 size = file.size();
-    char riff[12];
-    if (file.read(riff, 12) != 12 || std::memcmp(riff, "RIFF", 4) != 0 || std::memcmp(riff + 8, "WAVE", 4) != 0)
-        return false;
-    bool haveFormat = false;
-    qint64 at = 12;
-    while (at + 8 <= size && file.seek(at)) {
-        char chunk[8];
-        if (file.read(chunk, 8) != 8)
-            return false;
-        const qint64 length = qFromLittleEndian<quint32>(chunk + 4);
-        const qint64 body = at + 8;
-        if (std::memcmp(chunk, "fmt ", 4) == 0)
-            haveFormat = length >= 16 && body + length <= size;
-        else if (std::memcmp(chunk, "data", 4) == 0)
-            return haveFormat && length > 0 && body + length <= size;
-        at = body + length + (length & 1); // chunks are padded to even lengths
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    std::vector<uint8_t> bytes;
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kLargestFile) {
+        bytes.resize(size_t(status.st_size));
+        size_t got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n <= 0)
+                break;
+            got += size_t(n);
+        }
+        bytes.resize(got);
     }
-    return false;
+    ::close(fd);
+    if (bytes.empty())
+        return std::nullopt;
+    return bytes;
+}
+
+// The file's sound in the playing format, or null when it is not a
+// complete WAV file with at least one sample.
+std::shared_ptr<const std::vector<int16_t>> decodeWave(const std::string& path)
+{
+    const auto bytes = readPlainFile(path);
+    if (!bytes)
+        return nullptr;
+    SDL_AudioSpec spec{};
+    Uint8* data = nullptr;
+    Uint32 length = 0;
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), int(bytes->size())), 1, &spec, &data, &length))
+        return nullptr;
+    SDL_AudioCVT cvt{};
+    std::vector<uint8_t> work;
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate) >= 0) {
+        work.assign(data, data + length);
+        work.resize(size_t(length) * size_t(cvt.len_mult));
+        cvt.buf = work.data();
+        cvt.len = int(length);
+        if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
+            work.clear();
+        else
+            work.resize(cvt.needed ? size_t(cvt.len_cvt) : length);
+    }
+    SDL_FreeWAV(data);
+    if (work.size() < sizeof(int16_t))
+        return nullptr;
+    auto samples = std::make_shared<std::vector<int16_t>>(work.size() / sizeof(int16_t));
+    std::memcpy(samples->data(), work.data(), samples->size() * sizeof(int16_t));
+    return samples;
 }
 
 } // namespace
 
-const QStringList& SoundPlayer::knownSounds()
+SoundPlayer::SoundPlayer() : thread_([this] { run(); })
 {
-    static const QStringList names = {
-        QStringLiteral("LEFT.WAV"),     QStringLiteral("reelstop.wav"),  QStringLiteral("right.wav"),
-        QStringLiteral("nudges.wav"),   QStringLiteral("Hold.wav"),      QStringLiteral("inMoney.wav"),
-        QStringLiteral("cheat.wav"),    QStringLiteral("okeydokey2.wav"), QStringLiteral("BONUSspin.WAV"),
-        QStringLiteral("Bonusstop.wav"), QStringLiteral("theme.wav"),
-    };
-    return names;
 }
 
-SoundPlayer::SoundPlayer(const QString& soundDir, QObject* parent) : QObject(parent)
+SoundPlayer::~SoundPlayer()
 {
-    for (const QString& name : knownSounds())
-        prepare(soundDir + name);
+    post({Request::Kind::Quit, {}});
+    thread_.join();
 }
 
-QSoundEffect* SoundPlayer::prepare(const QString& path)
+void SoundPlayer::preload(const std::string& soundDir)
 {
-    auto* effect = new QSoundEffect(this);
-    if (isCompleteWave(path))
-        effect->setSource(QUrl::fromLocalFile(path));
-    effects_.insert(path, effect);
-    return effect;
+    post({Request::Kind::Preload, soundDir});
 }
 
-void SoundPlayer::start(const QString& path, bool loop)
+void SoundPlayer::start(const std::string& path, bool loop)
 {
-    if (muted_)
-        return;
-    QSoundEffect* effect = effects_.value(path);
-    if (!effect)
-        effect = prepare(path);
-    stop();
-    effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
-    effect->play();
-    current_ = effect;
+    if (!muted_)
+        post({Request::Kind::Start, path, loop});
 }
 
 void SoundPlayer::stop()
 {
-    if (current_)
-        current_->stop();
+    post({Request::Kind::Stop, {}});
 }
 
 void SoundPlayer::setMuted(bool muted)
@@ -95,6 +123,215 @@ void SoundPlayer::setMuted(bool muted)
     muted_ = muted;
     if (muted_)
         stop();
+}
+
+void SoundPlayer::sync()
+{
+    std::unique_lock lock(queueMutex_);
+    const uint64_t target = posted_;
+    handled_.wait(lock, [&] { return done_ >= target; });
+}
+
+std::string SoundPlayer::playing() const
+{
+    std::lock_guard lock(voiceMutex_);
+    return voice_.path;
+}
+
+void SoundPlayer::post(Request request)
+{
+    {
+        std::lock_guard lock(queueMutex_);
+        queue_.push_back(std::move(request));
+        ++posted_;
+    }
+    wake_.notify_one();
+}
+
+void SoundPlayer::run()
+{
+    std::unique_lock lock(queueMutex_);
+    for (;;) {
+        if (queue_.empty()) {
+            // Close the device once it has been silent for a while; the wait
+            // also ends when a sound comes to its end in the mixer.
+            if (device_ && silent()) {
+                if (!closeAt_)
+                    closeAt_ = Clock::now() + kCloseAfterSilence;
+                if (Clock::now() >= *closeAt_) {
+                    lock.unlock();
+                    closeDevice();
+                    lock.lock();
+                    continue;
+                }
+                wake_.wait_until(lock, *closeAt_);
+            } else {
+                closeAt_.reset();
+                wake_.wait(lock);
+            }
+            continue;
+        }
+        const Request request = std::move(queue_.front());
+        queue_.pop_front();
+        lock.unlock();
+        handle(request);
+        lock.lock();
+        ++done_;
+        handled_.notify_all();
+        if (request.kind == Request::Kind::Quit) {
+            // SDL keeps per-thread data, such as its last error, for any
+            // thread that calls it; this thread's goes with it.
+            SDL_TLSCleanup();
+            return;
+        }
+    }
+}
+
+void SoundPlayer::handle(const Request& request)
+{
+    switch (request.kind) {
+    case Request::Kind::Preload:
+        initAudio();
+        for (std::string_view name : sound::kAll) {
+            const std::string path = request.path + std::string(name);
+            sounds_[path] = decodeWave(path);
+        }
+        break;
+    case Request::Kind::Start:
+        startVoice(request.path, request.loop);
+        break;
+    case Request::Kind::Stop:
+        setVoice({});
+        break;
+    case Request::Kind::Quit:
+        setVoice({});
+        closeDevice();
+        if (audioReady_)
+            SDL_AudioQuit();
+        break;
+    }
+}
+
+void SoundPlayer::startVoice(const std::string& path, bool loop)
+{
+    auto known = sounds_.find(path);
+    if (known == sounds_.end())
+        known = sounds_.emplace(path, decodeWave(path)).first;
+    // The current sound is cut off even when the new one cannot be heard.
+    setVoice({});
+    if (known->second && openDevice()) {
+        setVoice({known->second, path, 0, loop});
+        SDL_PauseAudioDevice(device_, 0);
+    }
+}
+
+void SoundPlayer::setVoice(Voice voice)
+{
+    std::lock_guard lock(voiceMutex_);
+    voice_ = std::move(voice);
+}
+
+bool SoundPlayer::silent() const
+{
+    std::lock_guard lock(voiceMutex_);
+    return !voice_.samples;
+}
+
+bool SoundPlayer::initAudio()
+{
+    if (audioReady_)
+        return true;
+    if (Clock::now() < nextInitAttempt_)
+        return false;
+    nextInitAttempt_ = Clock::now() + kRetryAfter;
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Glint Galore");
+    // A data chunk cut short makes the file undecodable, not a partial sound.
+    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
+    // Later attempts look only for the kind of sound server that worked,
+    // so that one gone away is not replaced by a noisy search of others.
+    audioReady_ = SDL_AudioInit(driver_.empty() ? nullptr : driver_.c_str()) == 0;
+    if (audioReady_)
+        driver_ = SDL_GetCurrentAudioDriver();
+    return audioReady_;
+}
+
+void SoundPlayer::restartAudio()
+{
+    if (audioReady_)
+        SDL_AudioQuit();
+    audioReady_ = false;
+    if (heardBefore_ && !lossReported_)
+        std::fputs("glint-galore: the sound device went away; playing on without sound\n", stderr);
+    lossReported_ = lossReported_ || heardBefore_;
+}
+
+bool SoundPlayer::openDevice()
+{
+    if (device_ && SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
+        return true;
+    if (device_) {
+        // The sound server went away while a sound played.
+        closeDevice();
+        restartAudio();
+    }
+    if (!initAudio())
+        return false;
+    SDL_AudioSpec want{};
+    want.freq = kRate;
+    want.format = kFormat;
+    want.channels = kChannels;
+    want.samples = kDeviceFrames;
+    want.callback = &SoundPlayer::mix;
+    want.userdata = this;
+    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+    // Without a device, perhaps because the server went away while none was
+    // open, the next attempt starts from scratch, which also finds a server
+    // that has come back.
+    if (!device_)
+        restartAudio();
+    heardBefore_ = heardBefore_ || device_ != 0;
+    return device_ != 0;
+}
+
+void SoundPlayer::closeDevice()
+{
+    closeAt_.reset();
+    if (const uint32_t device = device_.exchange(0))
+        SDL_CloseAudioDevice(device);
+}
+
+void SoundPlayer::mix(void* self, uint8_t* stream, int length)
+{
+    auto& player = *static_cast<SoundPlayer*>(self);
+    auto* out = reinterpret_cast<int16_t*>(stream);
+    const size_t wanted = size_t(length) / sizeof(int16_t);
+    size_t filled = 0;
+    bool ended = false;
+    {
+        std::lock_guard lock(player.voiceMutex_);
+        Voice& voice = player.voice_;
+        while (filled < wanted && voice.samples) {
+            const Samples& samples = *voice.samples;
+            const size_t n = std::min(wanted - filled, samples.size() - voice.at);
+            std::copy_n(samples.data() + voice.at, n, out + filled);
+            filled += n;
+            voice.at += n;
+            if (voice.at == samples.size()) {
+                voice.at = 0;
+                if (!voice.loop) {
+                    voice = {};
+                    ended = true;
+                }
+            }
+        }
+    }
+    std::fill(out + filled, out + wanted, int16_t(0));
+    if (ended) {
+        // Lets the audio thread count down to closing the device.
+        std::lock_guard lock(player.queueMutex_);
+        player.wake_.notify_one();
+    }
 }
 
 } // namespace glint::ui

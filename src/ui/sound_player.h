@@ -1,30 +1,46 @@
 #pragma once
 
-#include <QHash>
-#include <QObject>
-#include <QString>
-
-class QSoundEffect;
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace glint::ui {
 
-// Plays one WAV file at a time. The game's own sounds are prepared once, when
-// the player is made, so starting one during a spin costs no file access;
-// any other file gets an effect on first use, kept for later.
+// Plays one WAV file at a time on a thread of its own, so sounds go on
+// while the window's thread is held: a spin holds it for half a second and
+// its reel stops must be heard meanwhile.
 //
-// Effects do not cut each other off, so the player remembers which one is
-// current and stops it before starting the next. Whether an effect is
-// playing is never asked: without an audio device it may report playing
-// forever. A missing, incomplete or undecodable file simply stays silent.
-class SoundPlayer : public QObject {
+// The window's thread only queues requests; they return at once and never
+// touch the disk. The audio thread decodes each file once, opens the sound
+// device when a sound starts and closes it again after a short silence, so
+// an idle game costs no processor time for sound. A missing, empty, cut
+// short, foreign or unreadable file, a named pipe or a directory is never
+// heard and never blocks. Without a sound device the game is silent; if the
+// device goes away while the game runs, one line on stderr says so, and the
+// player looks for it again, at most every few seconds, when a sound starts.
+class SoundPlayer {
 public:
-    // The file names the game plays, relative to the sound directory.
-    static const QStringList& knownSounds();
+    SoundPlayer();
+    // Ends the audio thread without waiting for any sound to finish.
+    ~SoundPlayer();
+    SoundPlayer(const SoundPlayer&) = delete;
+    SoundPlayer& operator=(const SoundPlayer&) = delete;
 
-    explicit SoundPlayer(const QString& soundDir, QObject* parent = nullptr);
-
-    // Cuts off the current sound and starts `path`, once or looping.
-    void start(const QString& path, bool loop);
+    // Decodes the game's sounds from `soundDir` (ending with a separator) on
+    // the audio thread, and gets the sound device ready.
+    void preload(const std::string& soundDir);
+    // Cuts off the current sound and starts `path`, once or looping. A file
+    // outside the game's list is decoded on first use, off this thread.
+    void start(const std::string& path, bool loop);
     // Stops the current sound; harmless when none plays.
     void stop();
 
@@ -35,17 +51,66 @@ public:
     void setMuted(bool muted);
     bool muted() const { return muted_; }
 
-    // The effect started last (nullptr before the first start).
-    const QSoundEffect* current() const { return current_; }
-    // The effect prepared for `path`, or nullptr if none is yet.
-    const QSoundEffect* effectFor(const QString& path) const { return effects_.value(path); }
+    // What tests and benchmarks observe. sync() waits until the audio thread
+    // has handled every request made before it.
+    void sync();
+    // The file playing now; empty when silent.
+    std::string playing() const;
+    bool deviceOpen() const { return device_.load() != 0; }
 
 private:
-    QSoundEffect* prepare(const QString& path);
+    using Samples = std::vector<int16_t>;
+    using Clock = std::chrono::steady_clock;
 
-    QHash<QString, QSoundEffect*> effects_; // children of this object
-    QSoundEffect* current_ = nullptr;
-    bool muted_ = false;
+    struct Request {
+        enum class Kind { Preload, Start, Stop, Quit } kind;
+        std::string path;
+        bool loop = false;
+    };
+
+    // The one sound the device plays, shared with SDL's mixing thread.
+    struct Voice {
+        std::shared_ptr<const Samples> samples; // null when silent
+        std::string path;
+        size_t at = 0;
+        bool loop = false;
+    };
+
+    void post(Request request);
+    void run();
+    void handle(const Request& request);
+    void startVoice(const std::string& path, bool loop);
+    void setVoice(Voice voice);
+    bool silent() const;
+    bool openDevice();
+    void closeDevice();
+    bool initAudio();
+    void restartAudio();
+    static void mix(void* self, uint8_t* stream, int length);
+
+    bool muted_ = false; // the window's thread only
+
+    std::mutex queueMutex_;
+    std::condition_variable wake_;    // a request came or a sound ended
+    std::condition_variable handled_; // the audio thread finished a request
+    std::deque<Request> queue_;
+    uint64_t posted_ = 0;
+    uint64_t done_ = 0;
+
+    // The audio thread's own.
+    std::map<std::string, std::shared_ptr<const Samples>> sounds_;
+    bool audioReady_ = false;
+    std::string driver_; // the kind of sound server found first
+    bool heardBefore_ = false;
+    bool lossReported_ = false;
+    Clock::time_point nextInitAttempt_{};
+    std::optional<Clock::time_point> closeAt_;
+
+    std::atomic<uint32_t> device_{0};
+    mutable std::mutex voiceMutex_;
+    Voice voice_;
+
+    std::thread thread_; // last: starts once everything above exists
 };
 
 } // namespace glint::ui

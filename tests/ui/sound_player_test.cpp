@@ -1,132 +1,156 @@
-#include "test_assets.h"
-
+#include "core/sounds.h"
 #include "ui/sound_player.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSoundEffect>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <tuple>
-
 #include <sys/stat.h>
 
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+// The player's rules seen through its own interface, on SDL's "dummy" audio
+// driver (set by the test's environment): it plays in real time without a
+// sound server, so sounds end, loop and are replaced as on a real device.
 namespace glint::ui::test {
 namespace {
 
-void writeFile(const QString& path, const QByteArray& bytes)
+using namespace std::chrono_literals;
+
+constexpr int kFifth = 44100 / 5; // frames of a 0.2 s sound
+
+// A 16-bit mono 44.1 kHz WAV file of `frames` frames at a steady level; its
+// header may promise more, as in a file cut short.
+QByteArray wave(int frames, int promised)
 {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(bytes);
+    QByteArray bytes(44 + 2 * frames, '\x10');
+    const char* header = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xac\0\0\x88\x58\x01\0\x02\0\x10\0data";
+    std::copy_n(header, 40, bytes.data());
+    qToLittleEndian(quint32(bytes.size() - 8), bytes.data() + 4);
+    qToLittleEndian(quint32(2 * promised), bytes.data() + 40);
+    return bytes;
 }
 
-// The test machines have no audio device: everything here must work, and
-// return promptly, without one.
 class SoundPlayerTest : public ::testing::Test {
 protected:
-    void SetUp() override
+    std::string path(std::string_view name) const { return dir.path().toStdString() + "/" + std::string(name); }
+    void write(std::string_view name, const QByteArray& bytes) const
     {
-        dir = QDir(sounds.path()).absolutePath() + QLatin1Char('/');
-        for (const QString& name : SoundPlayer::knownSounds())
-            TestAssets::writeWav(dir + name);
+        QFile file(QString::fromStdString(path(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    std::string playing()
+    {
+        player.sync();
+        return player.playing();
     }
 
-    // Waits until no effect of the player is still decoding its file: one
-    // that is when the program ends is reported as a leak.
-    void waitForDecoding(const SoundPlayer& player, QStringList names)
-    {
-        for (const QString& name : names) {
-            const QSoundEffect* effect = player.effectFor(dir + name);
-            EXPECT_TRUE(QTest::qWaitFor([effect] { return effect->status() != QSoundEffect::Loading; }))
-                << name.toStdString();
-        }
-    }
-
-    QTemporaryDir sounds;
-    QString dir;
+    QTemporaryDir dir;
+    SoundPlayer player;
 };
 
-TEST_F(SoundPlayerTest, TheGamesSoundsArePreparedOnceAtTheStartAndAnUnknownFileOnDemand)
+TEST_F(SoundPlayerTest, EveryGameSoundIsDecodedAtPreloadAndPlaysWithoutItsFile)
 {
-    SoundPlayer player(dir);
-    ASSERT_EQ(SoundPlayer::knownSounds().size(), 11);
-    for (const QString& name : SoundPlayer::knownSounds()) {
-        const QSoundEffect* effect = player.effectFor(dir + name);
-        ASSERT_NE(effect, nullptr) << name.toStdString();
-        EXPECT_EQ(effect->source(), QUrl::fromLocalFile(dir + name));
+    for (std::string_view name : sound::kAll)
+        write(name, wave(kFifth, kFifth));
+    player.preload(path(""));
+    player.sync();
+    ASSERT_TRUE(QDir(dir.path()).removeRecursively());
+    for (std::string_view name : sound::kAll) {
+        player.start(path(name), true);
+        EXPECT_EQ(playing(), path(name));
     }
-    player.stop(); // nothing started yet
-    player.start(dir + QStringLiteral("LEFT.WAV"), false);
-    EXPECT_EQ(player.current(), player.effectFor(dir + QStringLiteral("LEFT.WAV")));
-
-    const QString other = dir + QStringLiteral("other.wav");
-    TestAssets::writeWav(other);
-    EXPECT_EQ(player.effectFor(other), nullptr);
-    player.start(other, true);
-    const QSoundEffect* first = player.effectFor(other);
-    player.start(other, false);
-    ASSERT_NE(first, nullptr);
-    EXPECT_EQ(player.effectFor(other), first);
-    EXPECT_EQ(first->source(), QUrl::fromLocalFile(other));
-    waitForDecoding(player, QStringList(SoundPlayer::knownSounds()) << QStringLiteral("other.wav"));
 }
 
-TEST_F(SoundPlayerTest, EachStartReplacesTheCurrentSoundWithItsOwnLooping)
+TEST_F(SoundPlayerTest, ABadFileIsNeverHeardNeverBlocksAndStillCutsOffTheCurrentSound)
 {
-    SoundPlayer player(dir);
-    const std::tuple<const char*, bool, int> starts[] = {
-        {"BONUSspin.WAV", true, QSoundEffect::Infinite},
-        {"Bonusstop.wav", false, 1},
-        {"Bonusstop.wav", false, 1}, // restarting the same sound
-        {"nudges.wav", true, QSoundEffect::Infinite},
+    write(sound::kHold, wave(kFifth, kFifth));
+    const std::string bad = path(sound::kTheme);
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"missing", [] {}},
+        {"empty", [&] { write(sound::kTheme, {}); }},
+        {"without samples", [&] { write(sound::kTheme, wave(0, 0)); }},
+        {"cut short", [&] { write(sound::kTheme, wave(kFifth / 2, kFifth)); }},
+        {"not a WAV", [&] { write(sound::kTheme, "ID3 no wave at all"); }},
+        {"a directory", [&] { QDir().mkpath(QString::fromStdString(bad)); }},
+        {"a named pipe", [&] { ::mkfifo(bad.c_str(), 0600); }},
     };
-    for (const auto& [name, loop, loopCount] : starts) {
-        player.start(dir + QLatin1String(name), loop);
-        ASSERT_NE(player.current(), nullptr);
-        EXPECT_EQ(player.current()->source().fileName(), QLatin1String(name));
-        EXPECT_EQ(player.current()->loopCount(), loopCount) << name;
-    }
-    QTest::qWait(100); // lets the effects decode and try to reach a device
-    player.stop();
-    player.stop();
-}
-
-// A file the effects would wait on forever must not reach them, or the
-// player could never be deleted and the game never end.
-TEST_F(SoundPlayerTest, MissingCutShortOrForeignFilesStaySilentAndLetThePlayerEnd)
-{
-    const QByteArray header("RIFF\x24\x08\x00\x00WAVEfmt ", 16);
-    QFile goodFile(dir + QStringLiteral("LEFT.WAV"));
-    goodFile.open(QIODevice::ReadOnly);
-    const QByteArray good = goodFile.readAll();
-    const struct {
-        const char* name;
-        std::function<void(const QString&)> make;
-    } spoilt[] = {
-        {"missing.wav", [](const QString&) {}},
-        {"empty.wav", [](const QString& path) { writeFile(path, {}); }},
-        {"header.wav", [&](const QString& path) { writeFile(path, header); }},
-        {"cut.wav", [&](const QString& path) { writeFile(path, good.left(good.size() - 10)); }},
-        {"noise.wav", [](const QString& path) { writeFile(path, QByteArray(3000, '\x5a')); }},
-        {"pipe.wav", [](const QString& path) { ::mkfifo(QFile::encodeName(path).constData(), 0600); }},
-    };
-    for (const auto& s : spoilt)
-        s.make(dir + QLatin1String(s.name));
-    {
-        SoundPlayer player(dir);
-        for (const auto& s : spoilt) {
-            player.start(dir + QLatin1String(s.name), true);
-            EXPECT_TRUE(player.current()->source().isEmpty()) << s.name;
+    for (const auto& [what, make] : cases) {
+        SCOPED_TRACE(what);
+        QDir(QString::fromStdString(bad)).removeRecursively();
+        QFile::remove(QString::fromStdString(bad));
+        make();
+        SoundPlayer fresh; // decodes the bad file at preload, and on demand
+        fresh.preload(path(""));
+        for (const std::string& p : {bad, path("elsewhere.wav")}) {
+            fresh.start(path(sound::kHold), true);
+            fresh.start(p, false);
+            fresh.sync();
+            EXPECT_EQ(fresh.playing(), "");
         }
-        QTest::qWait(100);
-        player.stop();
     }
-    SUCCEED() << "the player was deleted";
+}
+
+TEST_F(SoundPlayerTest, OneSoundAtATimeLoopingOnlyWhenAskedAndSilencedByStopOrMute)
+{
+    write("a.wav", wave(kFifth, kFifth));
+    write("b.wav", wave(kFifth, kFifth));
+    const std::string a = path("a.wav"), b = path("b.wav");
+    enum Do { OnceA, LoopA, OnceB, Stop, Mute, Unmute, Wait };
+    const std::vector<std::tuple<const char*, std::vector<Do>, std::string>> cases = {
+        {"a sound started once plays", {OnceA}, a},
+        {"a sound started once ends by itself", {OnceA, Wait}, ""},
+        {"a loop goes on past its end", {LoopA, Wait}, a},
+        {"a new sound replaces the loop at once", {LoopA, OnceB}, b},
+        {"the replaced loop does not come back", {LoopA, OnceB, Wait}, ""},
+        {"stop silences a loop", {LoopA, Stop}, ""},
+        {"stop with nothing playing is harmless", {Stop, Stop}, ""},
+        {"muting cuts off the loop", {LoopA, Mute}, ""},
+        {"nothing starts while muted", {Mute, OnceB}, ""},
+        {"unmuting does not bring the loop back", {LoopA, Mute, Unmute}, ""},
+        {"after unmuting sounds are heard", {Mute, Unmute, OnceB}, b},
+    };
+    for (const auto& [what, steps, expected] : cases) {
+        SCOPED_TRACE(what);
+        player.stop();
+        player.setMuted(false);
+        for (Do step : steps) {
+            if (step == OnceA || step == LoopA)
+                player.start(a, step == LoopA);
+            if (step == OnceB)
+                player.start(b, false);
+            if (step == Stop)
+                player.stop();
+            if (step == Mute || step == Unmute)
+                player.setMuted(step == Mute);
+            if (step == Wait)
+                std::this_thread::sleep_for(400ms);
+        }
+        EXPECT_EQ(playing(), expected);
+    }
+}
+
+TEST_F(SoundPlayerTest, TheDeviceIsOpenOnlyWhileSoundsPlayAndShortlyAfter)
+{
+    write("a.wav", wave(kFifth, kFifth));
+    player.start(path("a.wav"), false);
+    player.sync();
+    EXPECT_TRUE(player.deviceOpen());
+    std::this_thread::sleep_for(1200ms); // the sound, then half a second of silence
+    EXPECT_FALSE(player.deviceOpen());
+    player.start(path("a.wav"), true);
+    std::this_thread::sleep_for(1200ms);
+    EXPECT_TRUE(player.deviceOpen());
 }
 
 } // namespace

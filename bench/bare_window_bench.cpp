@@ -1,0 +1,53 @@
+// The yardstick for the game's first paint: a bare Qt window of the main
+// window's size, timed from the start of this process to its first paint.
+// Prints "first-paint=MS".
+// Usage: glint-bench-bare_window --launched-at=SECONDS  (seconds since the
+// epoch at which the parent started this program)
+
+#include "bench_support.h"
+
+#include "ui/form1_layout.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+class FirstPaint : public QObject {
+public:
+    double at = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && at == 0) {
+            at = glint::bench::clockSeconds(CLOCK_REALTIME);
+            QCoreApplication::quit();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    constexpr const char* kOption = "--launched-at=";
+    if (argc < 2 || std::strncmp(argv[1], kOption, std::strlen(kOption)) != 0)
+        return 2;
+    const double launched = std::atof(argv[1] + std::strlen(kOption));
+    int qtArgc = 1;
+    const auto app = glint::bench::makeApplication(qtArgc, argv);
+    QWidget window;
+    window.resize(glint::ui::kForm1Width, glint::ui::kForm1Height);
+    FirstPaint watcher;
+    window.installEventFilter(&watcher);
+    window.show();
+    QApplication::exec();
+    std::printf("first-paint=%.1f\n", (watcher.at - launched) * 1000);
+    return 0;
+}
