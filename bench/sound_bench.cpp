@@ -163,10 +163,10 @@ private:
 
 Samples loadSound(const std::string& path)
 {
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec fileFormat{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length))
+    if (!SDL_LoadWAV(path.c_str(), &fileFormat, &data, &length))
         return {};
     Samples samples(length / 2);
     std::copy_n(reinterpret_cast<int16_t*>(data), samples.size(), samples.data());

@@ -65,14 +65,14 @@ std::shared_ptr<const std::vector<int16_t>> decodeWave(const std::string& path)
     const auto bytes = readPlainFile(path);
     if (!bytes)
         return nullptr;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec fileFormat{};
     Uint8* data = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), int(bytes->size())), 1, &spec, &data, &length))
+    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), int(bytes->size())), 1, &fileFormat, &data, &length))
         return nullptr;
     SDL_AudioCVT cvt{};
     std::vector<uint8_t> work;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, kFormat, kChannels, kRate) >= 0) {
+    if (SDL_BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq, kFormat, kChannels, kRate) >= 0) {
         work.assign(data, data + length);
         work.resize(size_t(length) * size_t(cvt.len_mult));
         cvt.buf = work.data();
