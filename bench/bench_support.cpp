@@ -118,7 +118,7 @@ Play Player::playOnce()
             click("nudgel");
             continue;
         }
-        if (machine.trailPoints == 4) { // the bonus selector runs: Start stops it
+        if (machine.trailPoints == kBonusRung && machine.ui.bonusTimer.enabled) { // Start stops the selector
             click("Command2");
             continue;
         }
