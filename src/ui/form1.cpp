@@ -73,7 +73,16 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
     setAutoFillBackground(true);
     setFont(defaultDesignFont());
     resize(kForm1Width, kForm1Height);
+    // The controls are many; building them waits until the splash is up, so
+    // the player sees the game start at once.
+    platform_.setSplashShownWork([this] { buildControls(); });
+}
 
+void Form1::buildControls()
+{
+    if (controlsBuilt_)
+        return;
+    controlsBuilt_ = true;
     for (const ControlSpec& control : form1Layout()) {
         QWidget* widget = build(control);
         widget->setObjectName(QLatin1String(control.name));
@@ -278,6 +287,7 @@ void Form1::load()
         HandlerScope scope(inHandler_);
         machine_.Form_Load();
     }
+    buildControls(); // already done unless start-up never showed the splash
     sync();
     syncTimers();
 }

@@ -76,6 +76,8 @@ private:
         uint32_t starts;
     };
 
+    // Every control of the layout, bound to its model; done once.
+    void buildControls();
     QWidget* build(const ControlSpec& control);
     void bindModels();
     void connectHandlers();
@@ -103,6 +105,7 @@ private:
     std::array<TextView, 2> texts_{}; // prizeMoney, cashpot
     std::vector<ListView> lists_;
     std::vector<TimerView> timers_;
+    bool controlsBuilt_ = false;
     bool inHandler_ = false;
     bool terminated_ = false;
 };

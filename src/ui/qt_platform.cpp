@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace glint::ui {
 
@@ -139,6 +140,8 @@ void QtPlatform::showSplash()
     if (!soundsPreloaded_)
         sounds_.preload(soundDir_);
     soundsPreloaded_ = true;
+    if (const std::function<void()> work = std::exchange(splashShownWork_, {}))
+        work();
 }
 
 void QtPlatform::unloadSplash()

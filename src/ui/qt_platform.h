@@ -34,6 +34,9 @@ public:
 
     // The main window registers how to put the reel cells on screen.
     void setCellPainter(std::function<void()> painter) { cellPainter_ = std::move(painter); }
+    // Start-up work that would delay the splash runs once, right after the
+    // splash first paints: the main window builds its controls there.
+    void setSplashShownWork(std::function<void()> work) { splashShownWork_ = std::move(work); }
 
     const PictureTable& pictures() const { return pictures_; }
     SoundPlayer& sounds() { return sounds_; }
@@ -64,6 +67,7 @@ private:
     bool soundsPreloaded_ = false;
     MessageBox messageBox_;
     std::function<void()> cellPainter_;
+    std::function<void()> splashShownWork_;
     QPointer<frmSplash> splash_;
 };
 
