@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QtDebug>
 
+#include <iterator>
+
 // Resources compiled into a static library are registered explicitly; the
 // macro must be used outside any namespace.
 static void registerPictureResources()
@@ -70,23 +72,21 @@ QPixmap sharpCompanion(const QString& path, QSize size)
     return sharp;
 }
 
+// The resource file of a built-in picture; empty for any other handle.
+QString builtinPath(PictureId id)
+{
+    static const char* const names[] = {nullptr, "pound.png", "arrow.png", "title.png", "shade_top.png",
+                                        "shade_bottom.png"};
+    if (id <= kNoPicture || id >= PictureId(std::size(names)))
+        return {};
+    return QStringLiteral(":/pictures/") + QLatin1String(names[id]);
+}
+
 } // namespace
 
 PictureTable::PictureTable()
 {
     registerPictureResources();
-    addBuiltin(kPoundPicture, QStringLiteral("pound.png"));
-    addBuiltin(kArrowPicture, QStringLiteral("arrow.png"));
-    addBuiltin(kTitlePicture, QStringLiteral("title.png"));
-    addBuiltin(kShadeTopPicture, QStringLiteral("shade_top.png"));
-    addBuiltin(kShadeBottomPicture, QStringLiteral("shade_bottom.png"));
-}
-
-void PictureTable::addBuiltin(PictureId id, const QString& fileName)
-{
-    const QString path = QStringLiteral(":/pictures/") + fileName;
-    pictures_[id] = QPixmap(path);
-    sharp_[id] = sharpCompanion(path, pictures_[id].size());
 }
 
 PictureId PictureTable::load(const QString& path, QString& error)
@@ -108,18 +108,32 @@ void PictureTable::release(PictureId id)
     sharp_.erase(id);
 }
 
+// Built-in pictures, and their companions, are decoded when first asked
+// for: before the splash is up only the title is.
 const QPixmap& PictureTable::pixmap(PictureId id) const
 {
     static const QPixmap none;
     auto found = pictures_.find(id);
-    return found == pictures_.end() ? none : found->second;
+    if (found == pictures_.end()) {
+        const QString path = builtinPath(id);
+        if (path.isEmpty())
+            return none;
+        found = pictures_.emplace(id, QPixmap(path)).first;
+    }
+    return found->second;
 }
 
 const QPixmap& PictureTable::sharp(PictureId id) const
 {
     static const QPixmap none;
     auto found = sharp_.find(id);
-    return found == sharp_.end() ? none : found->second;
+    if (found == sharp_.end()) {
+        const QString path = builtinPath(id);
+        if (path.isEmpty())
+            return none;
+        found = sharp_.emplace(id, sharpCompanion(path, pixmap(id).size())).first;
+    }
+    return found->second;
 }
 
 const QPixmap& PictureTable::forRatio(PictureId id, qreal ratio) const

@@ -48,10 +48,9 @@ public:
     static QIcon appIcon();
 
 private:
-    void addBuiltin(PictureId id, const QString& fileName);
-
-    std::unordered_map<PictureId, QPixmap> pictures_;
-    std::unordered_map<PictureId, QPixmap> sharp_;
+    // Filled as pictures are loaded, and built-in ones as they are asked for.
+    mutable std::unordered_map<PictureId, QPixmap> pictures_;
+    mutable std::unordered_map<PictureId, QPixmap> sharp_;
     PictureId next_ = kFirstLoadedPicture;
 };
 
