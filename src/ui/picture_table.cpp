@@ -110,30 +110,28 @@ void PictureTable::release(PictureId id)
 
 // Built-in pictures, and their companions, are decoded when first asked
 // for: before the splash is up only the title is.
-const QPixmap& PictureTable::pixmap(PictureId id) const
+template <class Decode>
+const QPixmap& PictureTable::lookUp(std::unordered_map<PictureId, QPixmap>& table, PictureId id, Decode decode)
 {
     static const QPixmap none;
-    auto found = pictures_.find(id);
-    if (found == pictures_.end()) {
+    auto found = table.find(id);
+    if (found == table.end()) {
         const QString path = builtinPath(id);
         if (path.isEmpty())
             return none;
-        found = pictures_.emplace(id, QPixmap(path)).first;
+        found = table.emplace(id, decode(path)).first;
     }
     return found->second;
 }
 
+const QPixmap& PictureTable::pixmap(PictureId id) const
+{
+    return lookUp(pictures_, id, [](const QString& path) { return QPixmap(path); });
+}
+
 const QPixmap& PictureTable::sharp(PictureId id) const
 {
-    static const QPixmap none;
-    auto found = sharp_.find(id);
-    if (found == sharp_.end()) {
-        const QString path = builtinPath(id);
-        if (path.isEmpty())
-            return none;
-        found = sharp_.emplace(id, sharpCompanion(path, pixmap(id).size())).first;
-    }
-    return found->second;
+    return lookUp(sharp_, id, [this, id](const QString& path) { return sharpCompanion(path, pixmap(id).size()); });
 }
 
 const QPixmap& PictureTable::forRatio(PictureId id, qreal ratio) const

@@ -48,6 +48,10 @@ public:
     static QIcon appIcon();
 
 private:
+    // The picture of `id` in `table`, a built-in one decoded on first use.
+    template <class Decode>
+    static const QPixmap& lookUp(std::unordered_map<PictureId, QPixmap>& table, PictureId id, Decode decode);
+
     // Filled as pictures are loaded, and built-in ones as they are asked for.
     mutable std::unordered_map<PictureId, QPixmap> pictures_;
     mutable std::unordered_map<PictureId, QPixmap> sharp_;
