@@ -27,6 +27,9 @@ constexpr int kDeviceFrames = 1024;
 // How long the device stays open after the last sound ended; sounds that
 // come in quick succession (the bonus selector's steps) reuse it.
 constexpr std::chrono::milliseconds kCloseAfterSilence{500};
+// Voices waiting on a device that stopped asking for sound are dropped
+// beyond this many.
+constexpr size_t kMostVoices = 16;
 // How often a lost or missing device is looked for again.
 constexpr std::chrono::seconds kRetryAfter{3};
 // No game sound comes near this; anything larger is not a sound of ours.
@@ -135,13 +138,14 @@ void SoundPlayer::sync()
 std::string SoundPlayer::playing() const
 {
     std::lock_guard lock(voiceMutex_);
-    return voice_.path;
+    return voices_.empty() ? std::string() : voices_.back().path;
 }
 
 void SoundPlayer::post(Request request)
 {
     {
         std::lock_guard lock(queueMutex_);
+        request.madeAt = Clock::now();
         queue_.push_back(std::move(request));
         ++posted_;
     }
@@ -198,13 +202,12 @@ void SoundPlayer::handle(const Request& request)
         }
         break;
     case Request::Kind::Start:
-        startVoice(request.path, request.loop);
+        startVoice(request);
         break;
     case Request::Kind::Stop:
-        setVoice({});
+        addVoice({nullptr, {}, false, request.madeAt});
         break;
     case Request::Kind::Quit:
-        setVoice({});
         closeDevice();
         if (audioReady_)
             SDL_AudioQuit();
@@ -212,29 +215,51 @@ void SoundPlayer::handle(const Request& request)
     }
 }
 
-void SoundPlayer::startVoice(const std::string& path, bool loop)
+void SoundPlayer::startVoice(const Request& request)
 {
-    auto known = sounds_.find(path);
+    auto known = sounds_.find(request.path);
     if (known == sounds_.end())
-        known = sounds_.emplace(path, decodeWave(path)).first;
-    // The current sound is cut off even when the new one cannot be heard.
-    setVoice({});
+        known = sounds_.emplace(request.path, decodeWave(request.path)).first;
     if (known->second && openDevice()) {
-        setVoice({known->second, path, 0, loop});
+        addVoice({known->second, request.path, request.loop, request.madeAt});
         SDL_PauseAudioDevice(device_, 0);
+    } else {
+        // The current sound is cut off even when the new one cannot be heard.
+        addVoice({nullptr, {}, false, request.madeAt});
     }
 }
 
-void SoundPlayer::setVoice(Voice voice)
+void SoundPlayer::addVoice(Voice voice)
 {
     std::lock_guard lock(voiceMutex_);
-    voice_ = std::move(voice);
+    if (!device_) {
+        voices_.clear();
+        if (!voice.samples)
+            return;
+    }
+    if (!voices_.empty()) {
+        // A voice already heard is cut off at once. One the device has not
+        // yet reached is heard for as long as it had before this one came,
+        // and this one follows it.
+        Voice& before = voices_.back();
+        const auto gap = std::chrono::duration_cast<std::chrono::microseconds>(voice.madeAt - before.madeAt);
+        before.lasts = before.played > 0 ? 0 : size_t(std::max<int64_t>(gap.count(), 0)) * kRate / 1'000'000;
+    }
+    voices_.push_back(std::move(voice));
+    while (voices_.size() > kMostVoices)
+        voices_.pop_front();
+}
+
+void SoundPlayer::clearVoices()
+{
+    std::lock_guard lock(voiceMutex_);
+    voices_.clear();
 }
 
 bool SoundPlayer::silent() const
 {
     std::lock_guard lock(voiceMutex_);
-    return !voice_.samples;
+    return std::none_of(voices_.begin(), voices_.end(), [](const Voice& voice) { return voice.samples != nullptr; });
 }
 
 bool SoundPlayer::initAudio()
@@ -299,6 +324,7 @@ void SoundPlayer::closeDevice()
     closeAt_.reset();
     if (const uint32_t device = device_.exchange(0))
         SDL_CloseAudioDevice(device);
+    clearVoices();
 }
 
 void SoundPlayer::mix(void* self, uint8_t* stream, int length)
@@ -310,18 +336,29 @@ void SoundPlayer::mix(void* self, uint8_t* stream, int length)
     bool ended = false;
     {
         std::lock_guard lock(player.voiceMutex_);
-        Voice& voice = player.voice_;
-        while (filled < wanted && voice.samples) {
+        std::deque<Voice>& voices = player.voices_;
+        while (filled < wanted && !voices.empty()) {
+            Voice& voice = voices.front();
+            if (voices.size() > 1 && (!voice.samples || voice.played >= voice.lasts)) {
+                voices.pop_front(); // its time is up: the next one takes over
+                continue;
+            }
+            if (!voice.samples) {
+                voices.clear(); // stopped
+                ended = true;
+                break;
+            }
             const Samples& samples = *voice.samples;
-            const size_t n = std::min(wanted - filled, samples.size() - voice.at);
+            const size_t n = std::min({wanted - filled, samples.size() - voice.at, voice.lasts - voice.played});
             std::copy_n(samples.data() + voice.at, n, out + filled);
             filled += n;
             voice.at += n;
+            voice.played += n;
             if (voice.at == samples.size()) {
                 voice.at = 0;
                 if (!voice.loop) {
-                    voice = {};
-                    ended = true;
+                    voices.pop_front();
+                    ended = voices.empty();
                 }
             }
         }

@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -20,7 +21,10 @@ namespace glint::ui {
 // its reel stops must be heard meanwhile.
 //
 // The window's thread only queues requests; they return at once and never
-// touch the disk. The audio thread decodes each file once, opens the sound
+// touch the disk. A new sound cuts off the one playing at once, but one the
+// device has not yet begun to play is heard for as long as it had before
+// the next came: two requests that fall between two of the device's own
+// are both heard, so a reel stop a step or two after another is not lost. The audio thread decodes each file once, opens the sound
 // device when a sound starts and closes it again after a short silence, so
 // an idle game costs no processor time for sound. A missing, empty, cut
 // short, foreign or unreadable file, a named pipe or a directory is never
@@ -66,21 +70,26 @@ private:
         enum class Kind { Preload, Start, Stop, Quit } kind;
         std::string path;
         bool loop = false;
+        Clock::time_point madeAt{};
     };
 
-    // The one sound the device plays, shared with SDL's mixing thread.
+    // A sound on the device's timeline, shared with SDL's mixing thread.
     struct Voice {
-        std::shared_ptr<const Samples> samples; // null when silent
+        std::shared_ptr<const Samples> samples; // null for silence
         std::string path;
-        size_t at = 0;
         bool loop = false;
+        Clock::time_point madeAt{};
+        size_t at = 0;     // the next sample
+        size_t played = 0; // samples mixed so far
+        size_t lasts = std::numeric_limits<size_t>::max(); // samples until the next voice takes over
     };
 
     void post(Request request);
     void run();
     void handle(const Request& request);
-    void startVoice(const std::string& path, bool loop);
-    void setVoice(Voice voice);
+    void startVoice(const Request& request);
+    void addVoice(Voice voice);
+    void clearVoices();
     bool silent() const;
     bool openDevice();
     void closeDevice();
@@ -107,8 +116,10 @@ private:
     std::optional<Clock::time_point> closeAt_;
 
     std::atomic<uint32_t> device_{0};
+    // The voice playing first, then those that follow it, each from the
+    // moment its request was made.
     mutable std::mutex voiceMutex_;
-    Voice voice_;
+    std::deque<Voice> voices_;
 
     std::thread thread_; // last: starts once everything above exists
 };

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -11,6 +12,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <thread>
@@ -28,11 +30,12 @@ using namespace std::chrono_literals;
 
 constexpr int kFifth = 44100 / 5; // frames of a 0.2 s sound
 
-// A 16-bit mono 44.1 kHz WAV file of `frames` frames at a steady level; its
-// header may promise more, as in a file cut short.
-QByteArray wave(int frames, int promised)
+// A 16-bit mono 44.1 kHz WAV file of `frames` frames at a steady level
+// (each sample is `level` * 257); its header may promise more, as in a file
+// cut short.
+QByteArray wave(int frames, int promised, char level = '\x10')
 {
-    QByteArray bytes(44 + 2 * frames, '\x10');
+    QByteArray bytes(44 + 2 * frames, level);
     const char* header = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xac\0\0\x88\x58\x01\0\x02\0\x10\0data";
     std::copy_n(header, 40, bytes.data());
     qToLittleEndian(quint32(bytes.size() - 8), bytes.data() + 4);
@@ -151,6 +154,49 @@ TEST_F(SoundPlayerTest, TheDeviceIsOpenOnlyWhileSoundsPlayAndShortlyAfter)
     player.start(path("a.wav"), true);
     std::this_thread::sleep_for(1200ms);
     EXPECT_TRUE(player.deviceOpen());
+}
+
+TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheDeviceReachedItIsHeardUntilTheNextOne)
+{
+    // SDL's "disk" driver writes what it plays to a file, in real time and
+    // in steps as long as a sound card's.
+    const std::string played = path("played.raw");
+    qputenv("SDL_AUDIODRIVER", "disk");
+    qputenv("SDL_DISKAUDIOFILE", QByteArray::fromStdString(played));
+    const auto restore = qScopeGuard([] { qputenv("SDL_AUDIODRIVER", "dummy"); });
+    write("loop.wav", wave(kFifth, kFifth, '\x11'));
+    write("first.wav", wave(kFifth, kFifth, '\x22'));
+    write("next.wav", wave(kFifth, kFifth, '\x33'));
+    {
+        SoundPlayer disk;
+        disk.start(path("loop.wav"), true);
+        std::this_thread::sleep_for(100ms);
+        // Far less than a device step apart, as two reels coming to rest.
+        disk.start(path("first.wav"), false);
+        std::this_thread::sleep_for(3ms);
+        disk.start(path("next.wav"), false);
+        std::this_thread::sleep_for(300ms);
+    }
+    QFile file(QString::fromStdString(played));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    std::vector<int16_t> samples(size_t(bytes.size()) / 2);
+    std::copy_n(bytes.data(), samples.size() * 2, reinterpret_cast<char*>(samples.data()));
+    // The sounds follow each other without overlap: the loop, at least the
+    // 3 ms between the two requests of the first, then all of the next.
+    std::vector<std::pair<int16_t, size_t>> runs;
+    for (int16_t sample : samples) {
+        if (runs.empty() || runs.back().first != sample)
+            runs.push_back({sample, 0});
+        ++runs.back().second;
+    }
+    std::erase_if(runs, [](const auto& run) { return run.first == 0; });
+    ASSERT_EQ(runs.size(), 3u);
+    EXPECT_EQ(runs[0].first, 0x1111);
+    EXPECT_EQ(runs[1].first, 0x2222);
+    EXPECT_GE(runs[1].second, 44100u * 3 / 1000);
+    EXPECT_EQ(runs[2].first, 0x3333);
+    EXPECT_EQ(runs[2].second, size_t(kFifth));
 }
 
 } // namespace
