@@ -19,6 +19,7 @@
 #include "bench_support.h"
 
 #include "core/machine.h"
+#include "ui/font_warm_up.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -96,7 +97,9 @@ int main(int argc, char* argv[])
 {
     const Moment start = launched(argc, argv);
     const double toMain = start.msUntilNow();
+    glint::ui::FontWarmUp fonts; // as the game starts
     const auto app = glint::bench::makeApplication(argc, argv);
+    fonts.applicationReady();
     const double toApp = start.msUntilNow();
     SplashWatcher splash(start);
     app->installEventFilter(&splash);

@@ -3,6 +3,7 @@
 #include "core/machine.h"
 #include "core/version.h"
 #include "ui/data_dir.h"
+#include "ui/font_warm_up.h"
 #include "ui/form1.h"
 #include "ui/picture_table.h"
 
@@ -51,23 +52,30 @@ int main(int argc, char* argv[])
     }
 
     preferX11();
+    glint::ui::FontWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.applicationReady();
     QApplication::setApplicationName(QString::fromLatin1(glint::kAppTitle));
     QApplication::setApplicationVersion(QString::fromStdString(versionNumber()));
-    QApplication::setWindowIcon(glint::ui::PictureTable::appIcon());
 #ifdef GLINT_APP_ID
     // Lets desktops match the window to its launcher and installed icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(GLINT_APP_ID));
 #endif
 
+    // Every window takes the application's icon, in all its sizes, when it
+    // is first shown. The splash goes without: decoding and sending them
+    // would delay it, and a splash shows no icon anyway.
+    const auto setAppIcon = [] { QApplication::setWindowIcon(glint::ui::PictureTable::appIcon()); };
     glint::ui::Form1 window(glint::ui::findDataDir());
     try {
         window.load();
     } catch (const glint::AssetError& error) {
+        setAppIcon();
         std::fprintf(stderr, "glint-galore: %s\n", error.what());
         QMessageBox::critical(nullptr, QString::fromLatin1(glint::kAppTitle), QString::fromStdString(error.what()));
         return 1;
     }
+    setAppIcon();
     window.show();
     return QApplication::exec();
 }

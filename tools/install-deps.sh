@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-private-dev libsdl2-dev libgl-dev libgtest-dev
+  qt6-base-dev qt6-base-private-dev libsdl2-dev libfontconfig-dev libgl-dev libgtest-dev
   fonts-liberation fonts-dejavu-core
   xvfb xdotool imagemagick openbox wmctrl pulseaudio pulseaudio-utils python3
   desktop-file-utils appstream dpkg-dev file lintian

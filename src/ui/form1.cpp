@@ -64,17 +64,15 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
 {
     setObjectName(QStringLiteral("Form1"));
     showCaption();
-    setAccessibleDescription(QStringLiteral("Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle "
-                                            "and right reel, C inserts a coin, M turns the sound off or on."));
-    setWindowIcon(PictureTable::appIcon());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);
     setAutoFillBackground(true);
     setFont(defaultDesignFont());
     resize(kForm1Width, kForm1Height);
-    // The controls are many; building them waits until the splash is up, so
-    // the player sees the game start at once.
+    // The controls are many, and the icon and the description for screen
+    // readers each wake a part of Qt; all of it waits until the splash is
+    // up, so the player sees the game start at once.
     platform_.setSplashShownWork([this] { buildControls(); });
 }
 
@@ -83,6 +81,9 @@ void Form1::buildControls()
     if (controlsBuilt_)
         return;
     controlsBuilt_ = true;
+    setWindowIcon(PictureTable::appIcon());
+    setAccessibleDescription(QStringLiteral("Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle "
+                                            "and right reel, C inserts a coin, M turns the sound off or on."));
     for (const ControlSpec& control : form1Layout()) {
         QWidget* widget = build(control);
         widget->setObjectName(QLatin1String(control.name));
