@@ -24,11 +24,12 @@ namespace glint::ui {
 // touch the disk. A new sound cuts off the one playing at once, but one the
 // device has not yet begun to play is heard for as long as it had before
 // the next came: two requests that fall between two of the device's own
-// are both heard, so a reel stop a step or two after another is not lost. The audio thread decodes each file once, opens the sound
-// device when a sound starts and closes it again after a short silence, so
-// an idle game costs no processor time for sound. A missing, empty, cut
-// short, foreign or unreadable file, a named pipe or a directory is never
-// heard and never blocks. Without a sound device the game is silent; if the
+// are both heard, so a reel stop a step or two after another is not lost.
+// The audio thread decodes each file once, opens the sound device when a
+// sound starts and closes it again after a short silence, so an idle game
+// costs no processor time for sound. A missing, empty, cut short, foreign
+// or unreadable file, a named pipe or a directory is never heard and never
+// blocks. Without a sound device the game is silent; if the
 // device goes away while the game runs, one line on stderr says so, and the
 // player looks for it again, at most every few seconds, when a sound starts.
 class SoundPlayer {
@@ -116,8 +117,7 @@ private:
     std::optional<Clock::time_point> closeAt_;
 
     std::atomic<uint32_t> device_{0};
-    // The voice playing first, then those that follow it, each from the
-    // moment its request was made.
+    // The voice playing now, then any queued behind it.
     mutable std::mutex voiceMutex_;
     std::deque<Voice> voices_;
 
