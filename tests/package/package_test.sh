@@ -32,8 +32,13 @@ test_install() {
   check "the asset tree is installed unchanged" diff -r "$data" "$share/glint-galore"
   check "the manual page is section 6" grep -q '^\.TH GLINT-GALORE 6 ' <(zcat "$share/man/man6/glint-galore.6.gz")
   check "the desktop entry starts the game by name" has_line "$share/applications/$app_id.desktop" "Exec=glint-galore"
-  check "the installed program tells its version" \
-    [ "$(env -u GLINT_DATA_DIR "$game" --version 2>&1)" = "glint-galore $version" ]
+  # Arguments are answered without a display: ARGS;STATUS;OUTPUT;ERROR OUTPUT.
+  local usage="Usage: glint-galore [--help | --version]" row args status out err got
+  for row in "--version;0;glint-galore $version;" "--help;0;$usage;" "--bogus;2;;$usage" "--help --version;2;;$usage"; do
+    IFS=';' read -r args status out err <<<"$row"
+    got=$(env -u GLINT_DATA_DIR -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" $args 2>"$scratch/err")
+    check "'$args' prints '$out$err' and exits $status" [ "$got|$?|$(<"$scratch/err")" = "$out|$status|$err" ]
+  done
 
   # The program also knows the source tree's assets, so only a spoilt
   # installed picture shows that it reads the tree installed beside it.
