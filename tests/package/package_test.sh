@@ -22,8 +22,7 @@ no_error_tag() { [ "$1" -eq 0 ] && ! grep -q '^E:' "$2"; }
 test_install() {
   local prefix=$scratch/usr
   cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 || cat "$scratch/install.log"
-  local game=$prefix/games/glint-galore share=$prefix/share
-  local file
+  local game=$prefix/games/glint-galore share=$prefix/share file
   for file in "$game" "$share/applications/$app_id.desktop" "$share/metainfo/$app_id.metainfo.xml" \
     "$share/icons/hicolor/256x256/apps/$app_id.png" "$share/man/man6/glint-galore.6.gz" \
     "$share/doc/glint-galore/changelog.gz" "$share/doc/glint-galore/copyright"; do
@@ -57,19 +56,16 @@ test_install() {
 
 test_deb() {
   cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >"$scratch/cpack.log" 2>&1 || cat "$scratch/cpack.log"
-  local deb
+  local deb field depends needed
   deb=$scratch/glint-galore_${version}_$(dpkg --print-architecture).deb
   check "the package file is named after the package, version and architecture" [ -f "$deb" ]
   [ -f "$deb" ] || return
 
   dpkg-deb -f "$deb" >"$scratch/control"
-  local field
   for field in "Package: glint-galore" "Version: $version" "Section: games"; do
     check "the package says $field" has_line "$scratch/control" "$field"
   done
-  local depends
   depends=$(sed -n 's/^Depends: //p' "$scratch/control" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-  local needed
   for needed in libqt6widgets6 libsdl2-2.0-0 fonts-liberation fonts-dejavu-core; do
     check "the package depends on $needed" grep -qxF "$needed" <<<"$depends"
   done
