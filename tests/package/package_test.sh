@@ -22,8 +22,7 @@ no_error_tag() { [ "$1" -eq 0 ] && ! grep -q '^E:' "$2"; }
 test_install() {
   local prefix=$scratch/usr
   cmake --install "$build" --prefix "$prefix" >"$scratch/install.log" 2>&1 || cat "$scratch/install.log"
-  local game=$prefix/games/glint-galore share=$prefix/share
-  local file
+  local game=$prefix/games/glint-galore share=$prefix/share file
   for file in "$game" "$share/applications/$app_id.desktop" "$share/metainfo/$app_id.metainfo.xml" \
     "$share/icons/hicolor/256x256/apps/$app_id.png" "$share/man/man6/glint-galore.6.gz" \
     "$share/doc/glint-galore/changelog.gz" "$share/doc/glint-galore/copyright"; do
@@ -32,8 +31,13 @@ test_install() {
   check "the asset tree is installed unchanged" diff -r "$data" "$share/glint-galore"
   check "the manual page is section 6" grep -q '^\.TH GLINT-GALORE 6 ' <(zcat "$share/man/man6/glint-galore.6.gz")
   check "the desktop entry starts the game by name" has_line "$share/applications/$app_id.desktop" "Exec=glint-galore"
-  check "the installed program tells its version" \
-    [ "$(env -u GLINT_DATA_DIR "$game" --version 2>&1)" = "glint-galore $version" ]
+  # Arguments are answered without a display: ARGS;STATUS;OUTPUT;ERROR OUTPUT.
+  local usage="Usage: glint-galore [--help | --version]" row args status out err got
+  for row in "--version;0;glint-galore $version;" "--help;0;$usage;" "--bogus;2;;$usage" "--help --version;2;;$usage"; do
+    IFS=';' read -r args status out err <<<"$row"
+    got=$(env -u GLINT_DATA_DIR -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$game" $args 2>"$scratch/err")
+    check "'$args' prints '$out$err' and exits $status" [ "$got|$?|$(<"$scratch/err")" = "$out|$status|$err" ]
+  done
 
   # The program also knows the source tree's assets, so only a spoilt
   # installed picture shows that it reads the tree installed beside it.
@@ -52,19 +56,16 @@ test_install() {
 
 test_deb() {
   cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >"$scratch/cpack.log" 2>&1 || cat "$scratch/cpack.log"
-  local deb
+  local deb field depends needed
   deb=$scratch/glint-galore_${version}_$(dpkg --print-architecture).deb
   check "the package file is named after the package, version and architecture" [ -f "$deb" ]
   [ -f "$deb" ] || return
 
   dpkg-deb -f "$deb" >"$scratch/control"
-  local field
   for field in "Package: glint-galore" "Version: $version" "Section: games"; do
     check "the package says $field" has_line "$scratch/control" "$field"
   done
-  local depends
   depends=$(sed -n 's/^Depends: //p' "$scratch/control" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-  local needed
   for needed in libqt6widgets6 libsdl2-2.0-0 fonts-liberation fonts-dejavu-core; do
     check "the package depends on $needed" grep -qxF "$needed" <<<"$depends"
   done

@@ -4,9 +4,13 @@
 
 #include "ui/form1.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QStringList>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -14,13 +18,22 @@
 
 namespace glint::ui::test {
 
-// A started main window on a generated asset tree, with message boxes
-// recorded instead of shown.
+// A started main window on a generated asset tree. Each message box is the
+// real one, recorded as "caption: text [OK]" when OK is its one button, and closed once it is up.
 class Form1Test : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<Form1>(assets.root(), [this](const QString& text) { messages << text; });
+        window = std::make_unique<Form1>(assets.root(), [this](const QString& text) {
+            QTimer::singleShot(0, [this] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                ASSERT_NE(box, nullptr);
+                const bool okAlone = box->buttons() == QList<QAbstractButton*>{box->button(QMessageBox::Ok)};
+                messages << box->windowTitle() + ": " + box->text() + (okAlone ? " [OK]" : " [not OK alone]");
+                box->done(QMessageBox::Ok);
+            });
+            QtPlatform::modalMessageBox(text);
+        });
         window->load();
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));

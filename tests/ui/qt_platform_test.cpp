@@ -1,9 +1,12 @@
 #include "ui/qt_platform.h"
+#include "ui/splash.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +50,35 @@ TEST(QtPlatform, PicturesDecodeByContentOrSayWhyNotMoneyShowsTwoDecimalsAndPause
         const double deadline = platform.monotonicSeconds() + 0.010;
         platform.sleepUntil(deadline);
         EXPECT_GE(platform.monotonicSeconds(), deadline);
+    }
+}
+
+// The splash names the game, its version and the platform it runs on. A
+// typed key closes it whichever of its controls takes it, and so does a click
+// on the frame's free area, but not one on the logo or a caption.
+TEST(QtPlatform, TheSplashNamesGameVersionAndPlatformAndClosesOnATypedKeyOrAFrameClick)
+{
+    QtPlatform platform(QString(), [](const QString&) {});
+    const struct {
+        const char* target;
+        Qt::Key key; // 0: a click at `at`, or at the target's centre when `at` is null
+        QPoint at;
+        bool closes;
+    } presses[] = {
+        {"lblVersion", Qt::Key_A, {}, true},         {"Frame1", Qt::Key_Shift, {}, false},
+        {"Frame1", Qt::Key(0), {100, 200}, true},    {"imgLogo", Qt::Key(0), {}, false},
+        {"lblProductName", Qt::Key(0), {}, false},
+    };
+    for (const auto& p : presses) {
+        platform.showSplash();
+        for (const auto& [label, text] : {std::pair{"lblProductName", "Glint Galore"},
+                                          {"lblVersion", "Version " GLINT_VERSION}, {"lblPlatform", "Linux"}})
+            EXPECT_EQ(platform.splash()->findChild<QLabel*>(QLatin1String(label))->text().toStdString(), text);
+        auto* target = platform.splash()->findChild<QWidget*>(QLatin1String(p.target));
+        p.key ? QTest::keyClick(target, p.key) : QTest::mouseClick(target, Qt::LeftButton, {}, p.at);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(platform.splash() == nullptr, p.closes) << p.target << " " << p.key;
+        platform.unloadSplash();
     }
 }
 

@@ -1,6 +1,5 @@
 #include "test_assets.h"
 
-#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -40,24 +39,6 @@ QColor TestAssets::symbolColour(int symbol)
 QColor TestAssets::lampColour(bool lit)
 {
     return lit ? QColor(255, 255, 0) : QColor(60, 60, 60);
-}
-
-void TestAssets::writeWav(const QString& path)
-{
-    constexpr quint32 kRate = 8000;
-    constexpr quint32 kSamples = 800;
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    QDataStream out(&file);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out.writeRawData("RIFF", 4);
-    out << quint32(36 + kSamples * 2);
-    out.writeRawData("WAVEfmt ", 8);
-    out << quint32(16) << quint16(1) << quint16(1) << kRate << quint32(kRate * 2) << quint16(2) << quint16(16);
-    out.writeRawData("data", 4);
-    out << quint32(kSamples * 2);
-    for (quint32 i = 0; i < kSamples; ++i)
-        out << qint16(0);
 }
 
 QColor colourAtCentre(QWidget* widget)

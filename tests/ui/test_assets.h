@@ -16,9 +16,6 @@ public:
     static QColor symbolColour(int symbol);
     static QColor lampColour(bool lit);
 
-    // A short silent 16-bit PCM WAV file.
-    static void writeWav(const QString& path);
-
 private:
     QTemporaryDir dir_;
 };
