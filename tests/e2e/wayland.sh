@@ -19,8 +19,8 @@ work=$(mktemp -d) # mode 0700, as a runtime directory must be
 trap 'kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
 export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=glint-test SDL_AUDIODRIVER=dummy
 weston --backend=headless-backend.so --use-pixman --debug --no-config --idle-time=0 --socket=$WAYLAND_DISPLAY \
-    --scale=$([ "$case" = start ] && echo 2 || echo 1) >"$work/weston.log" 2>&1 &
-until [ -S "$work/$WAYLAND_DISPLAY" ]; do sleep 0.1; done
+    --scale=$([ "$case" = start ] && echo 2 || echo 1) >"$work/weston.log" 2>&1 & weston=$!
+until [ -S "$work/$WAYLAND_DISPLAY" ]; do kill -0 $weston 2>/dev/null && sleep 0.1 || { cat "$work/weston.log"; exit 1; }; done
 weston-debug -o "$work/proto" proto 2>/dev/null &
 until [ -s "$work/proto" ]; do sleep 0.1; done # its own first request
 # The game picks the platform itself, as in a Wayland session with XWayland:
