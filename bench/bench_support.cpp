@@ -2,6 +2,7 @@
 
 #include "core/machine.h"
 #include "ui/data_dir.h"
+#include "ui/window_system.h"
 
 #include <QElapsedTimer>
 #include <QEvent>
@@ -71,9 +72,9 @@ double peakResidentMegabytes()
 
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv)
 {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", std::getenv("DISPLAY") ? "xcb" : "offscreen", 1);
-    return std::make_unique<QApplication>(argc, argv);
+    if (ui::qtPlatforms().empty())
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    return ui::openApplication(argc, argv);
 }
 
 std::unique_ptr<ui::Form1> makeWindow()

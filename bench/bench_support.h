@@ -23,8 +23,9 @@ double median(std::vector<double> values);
 // NaN when it cannot be read.
 double peakResidentMegabytes();
 
-// The Qt application on X11 when a display is set, else offscreen, as the
-// game chooses; an explicit QT_QPA_PLATFORM is respected.
+// The Qt application on the platform the game chooses (Wayland in a Wayland
+// session, else X11 when a display is set), else offscreen; an explicit
+// QT_QPA_PLATFORM is respected.
 std::unique_ptr<QApplication> makeApplication(int& argc, char** argv);
 
 // The main window as the program makes it, except that message boxes close

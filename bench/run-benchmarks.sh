@@ -235,6 +235,86 @@ soak() {
         awk '{ printf "soak: %d events per second, %d random events through the game logic in %s s (no target)\n", $1, $2, $3 }'
 }
 
+# The splash and the spins as a Wayland compositor receives them: the game
+# and the spin benchmark as native clients of a private headless weston
+# (no X server, the platform left to the game), judged by the requests
+# weston logged with their arrival times (wayland_frames.py),
+# beside the same moments taken in the process under X11 above.
+wayland_dir=""
+wayland_logger=""
+
+# Runs a program as a client of the private weston.
+on_weston() {
+    env -u DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$wayland_dir" WAYLAND_DISPLAY=bench "$@"
+}
+
+# Logs the requests weston receives from now on into proto.$1.
+log_requests() {
+    on_weston weston-debug -o "$wayland_dir/proto.$1" proto 2>/dev/null &
+    wayland_logger=$!
+    wait_until test -s "$wayland_dir/proto.$1" # its own first request
+}
+
+stop_logging() {
+    kill "$wayland_logger"
+    wait "$wayland_logger" 2>/dev/null || true
+}
+
+wayland() {
+    if ! command -v weston >/dev/null || ! command -v weston-debug >/dev/null; then
+        echo "Wayland splash, Wayland spin frames: no figures, weston is not installed"
+        return
+    fi
+    wayland_dir="$work/wayland"
+    mkdir -m 700 "$wayland_dir"
+    local frames dir=$wayland_dir
+    frames="$(dirname "$0")/wayland_frames.py"
+    XDG_RUNTIME_DIR=$dir weston --backend=headless-backend.so --use-pixman --debug --no-config --idle-time=0 \
+        --socket=bench >"$dir/weston.log" 2>&1 &
+    servers+=($!)
+    if ! wait_until test -S "$dir/bench"; then
+        echo "weston did not start: $(cat "$dir/weston.log")" >&2
+        exit 1
+    fi
+
+    local i
+    for i in $(seq "$starts"); do
+        log_requests "$i"
+        on_weston "$build/src/ui/glint-galore" >/dev/null 2>"$work/errors" &
+        game=$!
+        # Until the main window's first frame has arrived.
+        wait_until python3 "$frames" "$dir/proto.$i" || fail glint-galore
+        kill "$game"
+        wait "$game" 2>/dev/null || true
+        game=""
+        stop_logging
+        python3 "$frames" "$dir/proto.$i" | sed -n 1p >>"$dir/splash"
+    done
+    local shown lead x11_lead
+    shown=$(field splash-shown <"$dir/splash" | median)
+    lead=$(field splash-lead <"$dir/splash" | median)
+    x11_lead=$(paste <(field first-paint <"$work/startup") <(field splash-paint <"$work/startup") | difference | median)
+    printf 'Wayland splash: on the compositor %.0f ms from its first frame to its window'"'"'s removal and %.0f ms before the main window'"'"'s first frame, medians of %d fresh starts (target at least 300 ms)%s; under X11 the splash paints %.0f ms before the main window\n' \
+        "$shown" "$lead" "$starts" "$(verdict 300 "<=" "$shown")" "$x11_lead"
+
+    log_requests spin
+    on_weston "$build/bench/glint-bench-spin" "$spins" >"$dir/spin" 2>"$work/errors" || fail glint-bench-spin
+    stop_logging
+    python3 "$frames" "$dir/proto.spin" | grep '^spin=' >"$dir/frames"
+    local moments fewest gap worst pace x11_pace ratio
+    moments=$(field moments <"$dir/frames" | median)
+    fewest=$(field moments <"$dir/frames" | sort -g | head -n1)
+    gap=$(field worst-gap <"$dir/frames" | median)
+    worst=$(field worst-gap <"$dir/frames" | sort -g | tail -n1)
+    pace=$(field wall-ratio <"$dir/spin")
+    x11_pace=$(field wall-ratio <"$work/spin")
+    ratio=$(awk -v w="$pace" -v x="$x11_pace" 'BEGIN { print w / x }')
+    printf 'Wayland spin frames: %.0f distinct moments a spin (median; fewest %d), the longest gap between two %.0f ms (median; worst %.0f ms), over %d spins (target at least 25 moments and no gap over 40 ms)%s; pace %.3f, %.3f x the pace under X11 (%.3f) (target 0.9 to 1.1 x)%s\n' \
+        "$moments" "$fewest" "$gap" "$worst" "$(wc -l <"$dir/frames")" \
+        "$( (verdict 25 "<=" "$fewest"; verdict "$worst" "<=" 40) | sed 's/\( MISSED\)\+/ MISSED/')" \
+        "$pace" "$ratio" "$x11_pace" "$( (verdict 0.9 "<=" "$ratio"; verdict "$ratio" "<=" 1.1) | sed 's/\( MISSED\)\+/ MISSED/')"
+}
+
 start_display
 start_sound
 echo "Glint Galore benchmarks: $(nproc) CPUs ($(sed -n 's/^model name\s*: //p' /proc/cpuinfo | head -n1)), load average $(cut -d' ' -f1 /proc/loadavg), $display_note, $sound_note"
@@ -244,3 +324,4 @@ sound_timing
 idle
 memory
 soak
+wayland

@@ -86,6 +86,13 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 # Sound goes through SDL2, which finds a PulseAudio-protocol server (or
 # PipeWire, or ALSA) at run time. Without any of them the game is silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# In a Wayland session the game runs on Qt's Wayland platform, also found by
+# name at run time; without it a session without XWayland has no display.
+# The game reaches Qt's Wayland connection through Qt's platform interface,
+# whose binary interface holds within one Qt release only: Debian's Qt names
+# that release as qt6-base-abi, as for every user of Qt's private headers.
+find_package(Qt6 REQUIRED COMPONENTS Core)
+string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", qt6-wayland, qt6-base-abi (= ${Qt6Core_VERSION})")
 
 # A source archive holds the checkout, not its build trees or history.
 set(CPACK_SOURCE_GENERATOR TXZ)

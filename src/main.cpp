@@ -6,12 +6,12 @@
 #include "ui/font_warm_up.h"
 #include "ui/form1.h"
 #include "ui/picture_table.h"
+#include "ui/window_system.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -21,15 +21,6 @@ std::string versionNumber()
 {
     return std::to_string(glint::kVersionMajor) + "." + std::to_string(glint::kVersionMinor) + "." +
            std::to_string(glint::kVersionRevision);
-}
-
-// Frames painted while a handler holds the thread (every step of a spin)
-// reach the screen reliably only through X11, so prefer it, also under a
-// Wayland session that offers XWayland. An explicit choice is respected.
-void preferX11()
-{
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") != nullptr)
-        setenv("QT_QPA_PLATFORM", "xcb", 0);
 }
 
 } // namespace
@@ -51,9 +42,10 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    preferX11();
+    // Wayland in a Wayland session, X11 otherwise; without a display the
+    // program stops here with one line and status 1.
     glint::ui::FontWarmUp fonts;
-    QApplication app(argc, argv);
+    const auto app = glint::ui::openApplication(argc, argv);
     fonts.applicationReady();
     QApplication::setApplicationName(QString::fromLatin1(glint::kAppTitle));
     QApplication::setApplicationVersion(QString::fromStdString(versionNumber()));

@@ -10,6 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xdotool imagemagick openbox wmctrl pulseaudio pulseaudio-utils python3
   desktop-file-utils appstream dpkg-dev file lintian
+  libwayland-dev qt6-wayland weston
 )
 
 missing=()

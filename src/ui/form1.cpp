@@ -6,6 +6,7 @@
 #include "ui/design_widgets.h"
 #include "ui/keyboard_play.h"
 #include "ui/trace_view.h"
+#include "ui/window_system.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -258,6 +259,7 @@ void Form1::showCaption()
     if (platform_.muted())
         caption += QStringLiteral(" [muted]");
     setWindowTitle(caption);
+    refreshTitleBar(*this);
 }
 
 void Form1::setUpTimers()

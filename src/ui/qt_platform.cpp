@@ -4,6 +4,7 @@
 #include "core/sounds.h"
 #include "core/version.h"
 #include "ui/splash.h"
+#include "ui/window_system.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -133,8 +134,12 @@ void QtPlatform::showSplash()
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    if (splash_)
+    if (splash_) {
         splash_->repaint();
+        // On Wayland the repainted splash reaches the compositor only once
+        // sent, and the thread stays busy until start-up is over.
+        sendToWindowSystem();
+    }
     // Decoding the sounds would delay the splash; now it goes on in the
     // background while start-up continues.
     if (!soundsPreloaded_)
@@ -154,8 +159,12 @@ void QtPlatform::unloadSplash()
 
 void QtPlatform::repaintCells()
 {
-    if (cellPainter_)
-        cellPainter_();
+    if (!cellPainter_)
+        return;
+    cellPainter_();
+    // Each step's frame goes to the compositor as it is painted, not in a
+    // burst when the buffers run out or after the spin.
+    sendToWindowSystem();
 }
 
 } // namespace glint::ui

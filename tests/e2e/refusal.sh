@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game refuses an asset tree it cannot use: it says why on its
 # error output and in a message box, and once that is closed it exits with
-# status 1. Usage (under xvfb-run): refusal.sh GAME DATA_DIR
+# status 1. Without a display to open it says so in one line, also exiting
+# with status 1. Usage (under xvfb-run): refusal.sh GAME DATA_DIR
 set -euo pipefail
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
@@ -19,4 +20,13 @@ for case in "empty|Cannot list pictures in $tree/empty/images/" "spoilt|Cannot l
   wait $game || status=$?
   [ $status -eq 1 ] || { echo "$dir: exit status $status, not 1"; exit 1; }
   grep -qF "glint-galore: $wanted" "$tree/stderr" || { echo "$dir: no '$wanted' in:"; cat "$tree/stderr"; exit 1; }
+done
+
+# No display to open, named or not: one line, status 1.
+for case in "-u WAYLAND_DISPLAY|set WAYLAND_DISPLAY or DISPLAY" \
+    "XDG_RUNTIME_DIR=$tree WAYLAND_DISPLAY=none|could not open WAYLAND_DISPLAY=none"; do
+  status=0
+  env -u DISPLAY -u QT_QPA_PLATFORM ${case%%|*} "$1" 2>"$tree/stderr" || status=$?
+  [ $status -eq 1 ] && [ "$(cat "$tree/stderr")" = "glint-galore: no display: ${case#*|}" ] ||
+    { echo "${case%%|*}: exit status $status, and:"; cat "$tree/stderr"; exit 1; }
 done

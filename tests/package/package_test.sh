@@ -69,6 +69,7 @@ test_deb() {
   for needed in libqt6widgets6 libsdl2-2.0-0 fonts-liberation fonts-dejavu-core; do
     check "the package depends on $needed" grep -qxF "$needed" <<<"$depends"
   done
+  check "the package depends on qt6-wayland" grep -qxF qt6-wayland <<<"$depends"
 
   dpkg-deb -c "$deb" | awk '{ print $NF }' >"$scratch/paths"
   check "the game is in /usr/games" has_line "$scratch/paths" ./usr/games/glint-galore
