@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -78,6 +79,9 @@ TEST_F(Pictures, SymbolsAreTheFirstSixteenPicturesByNameIgnoringCaseAndAPreviewN
     for (size_t k = 1; k <= 16; ++k)
         EXPECT_EQ(fake.pictures[machine.symbolPics[k]], names[k - 1]);
     EXPECT_EQ(fake.pictures[machine.ui.titlepic.picture], "title.bmp");
+    // Each built-in picture has a handle of its own, apart from the loaded ones.
+    EXPECT_EQ((std::set{kNoPicture, kPoundPicture, kArrowPicture, kTitlePicture, kShadeTopPicture, kShadeBottomPicture,
+                        kFirstLoadedPicture}.size()), 7u);
 
     // Previews load and at once release their own picture; files that do not
     // decode and rows that do not exist change nothing.

@@ -67,7 +67,7 @@ TEST_F(Attract, TheStatusTickCyclesFourMessagesOnlyWhileTheMachineIsIdle)
         {"fourth", idle(3), &Machine::Timer2_Timer, "attract=4|status=\u00A9 2026 KQProductions"},
         {"round again", idle(4), &Machine::Timer2_Timer, "attract=1|status=Please Insert Some Money To Play"},
         {"an idle offer is withdrawn and silenced", [](Machine& m) { m.holdAllowed = m.holdRight = true; },
-         &Machine::Timer2_Timer, "offer=0|sounds=~|labels=True False False True"},
+         &Machine::Timer2_Timer, "offer=0|sounds=~|labels=True False False True Trail Held"},
         {"nudges keep the status", [](Machine& m) { m.nudges = 1; m.holdAllowed = true; }, &Machine::Timer2_Timer,
          "attract=1|status=###########INITIALISING###########|offer=1|sounds="},
         {"credit keeps the status", [](Machine& m) { m.credit = Money::fromCents(25); m.holdAllowed = true; },
