@@ -8,7 +8,7 @@ using Spin = MachineTest;
 // From the win line 13, 2, 15, a reel turns one position a step (15 wraps to
 // 0) for its draw plus 16, 32 and 48 steps; left and middle sound as they
 // rest, the right after the last step, and a held reel neither turns nor
-// sounds.
+// sounds, however many spins it is held for.
 TEST_F(Spin, ReelsTurnForTheirDrawsWrapAroundAndSoundAsTheyRest)
 {
     auto spin = [this](bool holdLeft, bool holdMiddle, bool holdRight, std::vector<Draw> draws) {
@@ -24,10 +24,10 @@ TEST_F(Spin, ReelsTurnForTheirDrawsWrapAroundAndSoundAsTheyRest)
          "reels=13,2,15|steps=48|turns=16,32,48|sounds=LEFT.WAV,reelstop.wav,right.wav|soundsAt=16,32,48"},
         {"turns past the wrap", {}, spin(false, false, false, {stop(3), stop(7), {0.95, 1}}),
          "reels=0,9,13|steps=62|turns=19,39,62|sounds=LEFT.WAV,reelstop.wav,right.wav|soundsAt=19,39,62"},
-        {"left held", {}, spin(true, false, false, {stop(5), stop(5), stop(6)}),
-         "reels=13,7,5|steps=54|turns=0,37,54|sounds=reelstop.wav,right.wav|holds=L--"},
-        {"middle held", {}, spin(false, true, false, {stop(5), stop(5), stop(6)}),
-         "reels=2,2,5|steps=54|turns=21,0,54|sounds=LEFT.WAV,right.wav"},
+        {"left held", {}, spin(true, false, false, {stop(5), {0.95, 1}, stop(6)}),
+         "reels=13,0,5|steps=54|turns=0,46,54|sounds=reelstop.wav,right.wav|holds=L--"},
+        {"middle held", {}, spin(false, true, false, {{0.95, 1}, stop(5), stop(6)}),
+         "reels=11,2,5|steps=54|turns=30,0,54|sounds=LEFT.WAV,right.wav"},
         {"right held, whatever its draw", {}, spin(false, false, true, {stop(5), stop(5), stop(6)}),
          "reels=2,7,15|steps=48|turns=21,37,0|sounds=LEFT.WAV,reelstop.wav"},
         // Enough spins to carry a 16-bit step counter past its end.
@@ -64,7 +64,8 @@ TEST_F(Spin, StartUpSpinsSilentlyUnderTheSplashAndOnlyNewSoundsWaitForSoundOn)
          "status=###########INITIALISING###########|lamps=^^^^^^^^|ladder=1 2 3 Bonus 5 6 7 8|"
          "strips=8 3 9 6 2 10 3 7 4 10 6 2 5 7 15 1/8 13 5 6 11 1 3 7 4 10 6 2 9 7 4 1/8 12 5 7 14 1 3 7 15 1 6 2 5 6 16 1|"
          "scores=0 0 0 0 0 0 0 0 0 1 2 1 2 3 4 1 2|"
-         "labels=Label4 Label5 Label6 Label7 Trail Held|bonus=off/0|timers=300+ 100- 500- 4000+ 10000-|cheat=0"},
+         "labels=Label4 Label5 Label6 Label7 Trail Held|bonus=off/0|timers=300+ 100- 500- 4000+ 10000-|cheat=0|"
+         "points=0/Label2|trailHold=0/0/grey|feature=0|attract=0"},
         {"closing", {}, &Machine::Form_Terminate, "sounds=~"},
         {"sound off", {},
          [](Machine& m) { m.playSound("BONUSspin.WAV", 12345), m.soundOn = false, m.playSound("theme.wav", 1), m.stopSound(); },
