@@ -65,10 +65,11 @@ TEST_F(Pictures, StartUpRefusesAnIncompleteTreeNamingTheFileAndWhyAndTakesTheSpl
 TEST_F(Pictures, SymbolsAreTheFirstSixteenPicturesByNameIgnoringCaseAndAPreviewNeverStopsTheGame)
 {
     AssetTree tree;
-    // a.ZRI, B.zri, c.zRi, D.ZRI ... in mixed case, written in reverse; the last does not decode.
+    // pa.ZRI, pB.zri, pc.zRi, pD.ZRI ... in mixed case after a common first
+    // letter, written in reverse; the last does not decode.
     std::vector<std::string> names;
     for (char c = 0; c < 17; ++c)
-        names.push_back(std::string(1, char((c % 2 ? 'A' : 'a') + c)) + (c % 3 == 0 ? ".ZRI" : c % 3 == 1 ? ".zri" : ".zRi"));
+        names.push_back("p" + std::string(1, char((c % 2 ? 'A' : 'a') + c)) + (c % 3 == 0 ? ".ZRI" : c % 3 == 1 ? ".zri" : ".zRi"));
     for (auto name = names.rbegin(); name != names.rend(); ++name)
         tree.addFile("images/" + *name, *name == names.back() ? "not a picture" : "PIC");
     for (const char* other : {"e.zri.bak", "fzri", "g.zr", "bonus/bonuson.bmp", "bonus/bonusoff.bmp", "startup/title.bmp"})

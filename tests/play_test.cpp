@@ -21,16 +21,18 @@ TEST_F(Play, StartStakesAQuarterSpinsScoresTheLineThenDrawsItsAwards)
     check({
         {"a press with nudges left changes nothing",
          [](Machine& m) { ready(m); m.nudges = 1; m.trailPoints = 1; }, &Machine::Command2_Click,
-         "sounds=|credit=1.00|nudges=1|holds=--R|status=###########INITIALISING###########"},
+         "sounds=|credit=1.0000|nudges=1|holds=--R|status=###########INITIALISING###########"},
         {"no credit, only silence", [](Machine& m) { m.showTrail(3); }, &Machine::Command2_Click,
-         "sounds=~|credit=0.00|lamps=11100000|status=###########INITIALISING###########"},
+         "sounds=~|credit=0.0000|lamps=11100000|status=###########INITIALISING###########"},
         {"the last quarter", [](Machine& m) { m.credit = Money::fromCents(25); m.cashPot = Money::fromWhole(75); },
          playAt(0, 0, 0, {kNoNudges, kNoHoldOffer, kTrailFree}),
-         "credit=0.00|cashpot=75.00|pot=75.00|status=Plays: 0.00|steps=48|points=0/0|sounds=" + stops + ",right.wav"},
+         "credit=0.0000|cashpot=75.00|pot=75.0000|status=Plays: 0.00|steps=48|points=0/0|sounds=" + stops + ",right.wav"},
         {"hold offered and trail held", ready, playAt(5, 0, 4, {kNoNudges, kHoldOffered, kTrailHeld}),
-         "credit=0.75|points=6/6|spinLamps=00000000|lamps=11111100|ladder=1 2 3 Bonus 5 6* 7 8|offer=1|holds=---|"
+         "credit=0.7500|points=6/6|spinLamps=00000000|lamps=11111100|ladder=1 2 3 Bonus 5 6* 7 8|offer=1|holds=---|"
          "status=Hold Any?|trailHold=1/6/red|trace=TOTALPOINTS: 6;THVale: 0|sounds=" + stops + ",Hold.wav*9"},
-        {"neither offered nor held", ready, playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, kTrailFree}),
+        {"an earlier offer and trail hold withdrawn",
+         [](Machine& m) { ready(m), m.holdAllowed = true, m.ui.trailHeldLight.foreColor = kRed; },
+         playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, kTrailFree}),
          "points=6/6|offer=0|holds=---|status=Plays: 0.75|trailHold=0/0/grey|sounds=" + stops},
         {"nudges won leave the offer and the held trail as they were",
          [](Machine& m) {
@@ -43,7 +45,7 @@ TEST_F(Play, StartStakesAQuarterSpinsScoresTheLineThenDrawsItsAwards)
          "nudges=3|status=3 nudges|offer=1|holds=---|trailHold=1/2/red|points=2/2|sounds=" + stops + ",nudges.wav*9"},
         {"a held trail stays lit and adds its points",
          [](Machine& m) { ready(m); m.showTrail(6); m.trailHeld = true; m.heldTrailPoints = 6; },
-         playAt(2, 0, 0, {kNoNudges, kNoHoldOffer, kTrailFree}), "spinLamps=11111100|points=7/7|lamps=11111110"},
+         playAt(2, 4, 0, {kNoNudges, kNoHoldOffer, kTrailFree}), "spinLamps=11111100|points=8/8|lamps=11111111"},
         {"held points count without the trail hold, on a cleared trail", [](Machine& m) { ready(m); m.heldTrailPoints = 2; },
          playAt(2, 0, 0, {kNoNudges, kNoHoldOffer, kTrailFree}), "spinLamps=00000000|points=3/3|lamps=11100000"},
         {"held points carried past the top of the trail",
@@ -72,12 +74,12 @@ TEST_F(Play, StartDuringTheBonusStopsTheSelector)
     check({
         {"stops a running selector and stays on the rung",
          [=](Machine& m) { onTheRung(m); m.startBonus(); m.nudges = 2; }, &Machine::Command2_Click,
-         "sounds=~,~|credit=1.00|nudges=0|bonus=off/1|points=4/4"},
+         "sounds=~,~|credit=1.0000|nudges=0|bonus=off/1|points=4/4"},
         {"plays once the selector stands still", onTheRung, playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, kTrailFree}),
-         "credit=0.75|points=6/6|bonus=off/0"},
+         "credit=0.7500|points=6/6|bonus=off/0"},
         {"a selector a nudge took off the rung runs on through the play",
          [](Machine& m) { ready(m); m.startBonus(); m.trailPoints = 5; },
-         playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, kTrailFree}), "credit=0.75|points=6/6|bonus=on/1"},
+         playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, kTrailFree}), "credit=0.7500|points=6/6|bonus=on/1"},
     });
 }
 
@@ -134,15 +136,15 @@ TEST_F(Coins, CashMovesACoinIntoCreditUntilThePurseIsEmptyAndTheCountersNeverWra
         return [coins](Machine& m) { m.coins = coins, m.trailPoints = 3, m.trailHeld = true, m.heldTrailPoints = 2, m.showTrail(3); };
     };
     check({
-        {"a coin", purse(10), &Machine::Command3_Click,
-         "coins=9|credit=1.00|pot=72.00|cashpot=71.00|status=Plays: 1.00|sounds=inMoney.wav|lamps=00000000|messages=|"
+        {"a coin, one left in the purse", purse(2), &Machine::Command3_Click,
+         "coins=1|credit=1.0000|pot=72.0000|cashpot=71.00|status=Plays: 1.00|sounds=inMoney.wav|lamps=00000000|messages=|"
          "points=3/Label2|trailHold=1/2/grey"},
         {"the last coin", purse(1), &Machine::Command3_Click,
-         "coins=0|credit=0.00|pot=71.00|messages=Your Skint.. go home!|sounds=|lamps=11100000"},
+         "coins=0|credit=0.0000|pot=71.0000|messages=Your Skint.. go home!|sounds=|lamps=11100000"},
         {"an empty purse stays empty", purse(kMin), &Machine::Command3_Click,
-         "coins=" + std::to_string(kMin) + "|credit=0.00"},
-        {"more money", purse(kMax - 2), &Machine::Command5_Click,
-         "coins=" + std::to_string(kMax) + "|messages=Give me more Money|sounds="},
+         "coins=" + std::to_string(kMin) + "|credit=0.0000"},
+        {"more money", purse(-3), &Machine::Command5_Click, "coins=2|messages=Give me more Money|sounds="},
+        {"more money at the top", purse(kMax - 2), &Machine::Command5_Click, "coins=" + std::to_string(kMax)},
         {"cheat from start-up", {}, &Machine::Command4_Click, "cheat=5|status=Cheater! - 5|sounds=cheat.wav"},
         {"cheat at the top", [](Machine& m) { m.cheatCount = kMax - 2; }, &Machine::Command4_Click,
          "cheat=" + std::to_string(kMax) + "|status=Cheater! - " + std::to_string(kMax)},

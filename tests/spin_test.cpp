@@ -60,7 +60,7 @@ TEST_F(Spin, StartUpSpinsSilentlyUnderTheSplashAndOnlyNewSoundsWaitForSoundOn)
     EXPECT_EQ(m.assets().sound, assets.root().string() + "/sound/");
     check({
         {"start-up as the machine is made", {}, [](Machine& m) { m.rnd = Random{}; m.ui = Form1Controls{}; m.Form_Load(); },
-         "splash=+-|sounds=|spinStart=11,2,5|credit=0.00|coins=10|pot=71.00|cashpot=71.00|prize=Text1|nudges=0|offer=0|holds=---|"
+         "splash=+-|sounds=|spinStart=11,2,5|credit=0.0000|coins=10|pot=71.0000|cashpot=71.00|prize=Text1|nudges=0|offer=0|holds=---|"
          "status=###########INITIALISING###########|lamps=^^^^^^^^|ladder=1 2 3 Bonus 5 6 7 8|"
          "strips=8 3 9 6 2 10 3 7 4 10 6 2 5 7 15 1/8 13 5 6 11 1 3 7 4 10 6 2 9 7 4 1/8 12 5 7 14 1 3 7 15 1 6 2 5 6 16 1|"
          "scores=0 0 0 0 0 0 0 0 0 1 2 1 2 3 4 1 2|"

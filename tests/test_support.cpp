@@ -142,13 +142,16 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
     }
     auto n = [](auto v) { return std::to_string(v); };
     auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
+    auto exact = [](Money a) { // all four decimals, so that a stray ten-thousandth shows
+        return std::to_string(a.tenThousandths() / 10000) + "." + std::to_string(a.tenThousandths() % 10000 + 10000).substr(1);
+    };
     auto list = [](std::string s) { return s.empty() ? s : s.substr(0, s.size() - 1); };
     auto symbol = [&m](const Image* c) {
         return std::to_string(std::find(m.symbolPics.begin() + 1, m.symbolPics.end(), c->picture) - m.symbolPics.begin());
     };
     const Colour light = ui.trailHeldLight.foreColor; // red or grey
     return {
-        {"credit", fake.formatCurrency(m.credit)}, {"pot", fake.formatCurrency(m.cashPot)}, {"coins", n(m.coins)},
+        {"credit", exact(m.credit)}, {"pot", exact(m.cashPot)}, {"coins", n(m.coins)},
         {"cheat", n(m.cheatCount)}, {"cashpot", ui.cashpot.text}, {"prize", ui.prizeMoney.text},
         {"status", ui.status.caption}, {"nudges", n(m.nudges)}, {"offer", flag(m.holdAllowed)},
         {"points", n(m.trailPoints) + "/" + ui.nopoints.caption},

@@ -36,6 +36,7 @@ TEST_F(Trail, LampsFlashOnlyWhenIdleAndTheSelectorCyclesTheFeatures)
     check({
         {"one flash", {}, &Machine::flashLights_Timer, "lamps=10101010"},
         {"two flashes", {}, flashTwice, "lamps=01010101"},
+        {"three flashes", {}, [=](Machine& m) { flashTwice(m), m.flashLights_Timer(); }, "lamps=10101010"},
         {"no flash with nudges", [](Machine& m) { m.nudges = 1; }, &Machine::flashLights_Timer, "lamps=^^^^^^^^"},
         {"no flash with credit", [](Machine& m) { m.credit = Money::fromCents(25); }, &Machine::flashLights_Timer,
          "lamps=^^^^^^^^"},
