@@ -59,6 +59,7 @@ TEST_F(Spin, StartUpSpinsSilentlyUnderTheSplashAndOnlyNewSoundsWaitForSoundOn)
 {
     EXPECT_EQ(m.assets().sound, assets.root().string() + "/sound/");
     check({
+        // A generator and controls as a new machine has them: the first positions come from the fixed initial state.
         {"start-up as the machine is made", {}, [](Machine& m) { m.rnd = Random{}; m.ui = Form1Controls{}; m.Form_Load(); },
          "splash=+-|sounds=|spinStart=11,2,5|credit=0.0000|coins=10|pot=71.0000|cashpot=71.00|prize=Text1|nudges=0|offer=0|holds=---|"
          "status=###########INITIALISING###########|lamps=^^^^^^^^|ladder=1 2 3 Bonus 5 6 7 8|"
