@@ -31,7 +31,7 @@ TEST_F(Play, StartStakesAQuarterSpinsScoresTheLineThenDrawsItsAwards)
          "credit=0.7500|points=6/6|spinLamps=00000000|lamps=11111100|ladder=1 2 3 Bonus 5 6* 7 8|offer=1|holds=---|"
          "status=Hold Any?|trailHold=1/6/red|trace=TOTALPOINTS: 6;THVale: 0|sounds=" + stops + ",Hold.wav*9"},
         {"an earlier offer and trail hold withdrawn",
-         [](Machine& m) { ready(m), m.holdAllowed = true, m.ui.trailHeldLight.foreColor = kRed; },
+         [](Machine& m) { ready(m), m.holdAllowed = m.trailHeld = true, m.ui.trailHeldLight.foreColor = kRed; },
          playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, kTrailFree}),
          "points=6/6|offer=0|holds=---|status=Plays: 0.75|trailHold=0/0/grey|sounds=" + stops},
         {"nudges won leave the offer and the held trail as they were",
@@ -97,11 +97,15 @@ void onLine(Machine& m, int32_t nudges, bool offer)
 
 TEST_F(HoldNudge, AfterAnOfferAButtonTogglesItsHoldAndWithNudgesMovesItsReelDownOneAndScores)
 {
-    auto twice = [](Machine& m) { m.nudgem_Click(); m.nudgem_Click(); };
+    auto offer = [](Machine& m) { onLine(m, 0, true); };
+    auto twice = [](void (Machine::*press)()) { return [=](Machine& m) { (m.*press)(), (m.*press)(); }; };
     check({
-        {"hold", [](Machine& m) { onLine(m, 0, true); }, &Machine::nudgem_Click,
-         "holds=-M-|status=Holding Middle|reels=0,0,5|sounds="},
-        {"hold and cancel", [](Machine& m) { onLine(m, 0, true); }, twice, "holds=---|status=Cancel Middle"},
+        {"hold", offer, &Machine::nudgem_Click, "holds=-M-|status=Holding Middle|reels=0,0,5|sounds="},
+        {"hold and cancel", offer, twice(&Machine::nudgem_Click), "holds=---|status=Cancel Middle"},
+        {"hold left", offer, &Machine::nudgel_Click, "holds=L--|status=Holding Left"},
+        {"hold and cancel left", offer, twice(&Machine::nudgel_Click), "holds=---|status=Cancel Left"},
+        {"hold right", offer, &Machine::nudgeR_Click, "holds=--R|status=Holding Right"},
+        {"hold and cancel right", offer, twice(&Machine::nudgeR_Click), "holds=---|status=Cancel Right"},
         {"neither offer nor nudges", [](Machine& m) { onLine(m, 0, false); m.holdLeft = true; },
          &Machine::nudgel_Click, "holds=L--|reels=0,0,5|points=2/Label2|steps=0"},
         {"a nudge of the left reel wraps it round", [](Machine& m) { onLine(m, 2, false); },
