@@ -66,7 +66,7 @@ TEST_F(Spin, StartUpSpinsSilentlyUnderTheSplashAndOnlyNewSoundsWaitForSoundOn)
          "strips=8 3 9 6 2 10 3 7 4 10 6 2 5 7 15 1/8 13 5 6 11 1 3 7 4 10 6 2 9 7 4 1/8 12 5 7 14 1 3 7 15 1 6 2 5 6 16 1|"
          "scores=0 0 0 0 0 0 0 0 0 1 2 1 2 3 4 1 2|"
          "labels=Label4 Label5 Label6 Label7 Trail Held|bonus=off/0|timers=300+ 100- 500- 4000+ 10000-|cheat=0|"
-         "points=0/Label2|trailHold=0/0/grey|feature=0|attract=0"},
+         "points=0/Label2|trailHold=0/0/grey|feature=0|attract=0|features=Respin/Boost/Selector/Random/Number Run/HI/LO Climb"},
         {"closing", {}, &Machine::Form_Terminate, "sounds=~"},
         {"sound off", {},
          [](Machine& m) { m.playSound("BONUSspin.WAV", 12345), m.soundOn = false, m.playSound("theme.wav", 1), m.stopSound(); },

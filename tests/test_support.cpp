@@ -142,6 +142,7 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
     }
     auto n = [](auto v) { return std::to_string(v); };
     auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
+    auto text = [](const std::string& s) { return s; };
     auto exact = [](Money a) { // all four decimals, so that a stray ten-thousandth shows
         return std::to_string(a.tenThousandths() / 10000) + "." + std::to_string(a.tenThousandths() % 10000 + 10000).substr(1);
     };
@@ -165,14 +166,15 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
         {"reels", n(m.reelLeft) + "," + n(m.reelMiddle) + "," + n(m.reelRight)},
         {"spinStart", joined(start, ",", n)}, {"turns", joined(rest, ",", n)},
         {"strips", joined(std::array{&ui.List1, &ui.List2, &ui.List3}, "/",
-                          [](const ListBox* l) { return joined(l->items, " ", [](const std::string& s) { return s; }); })},
+                          [&](const ListBox* l) { return joined(l->items, " ", text); })},
         {"scores", joined(m.symbolPoints, " ", n)},
         {"cells", joined(std::array{&ui.tl, &ui.ml, &ui.bl, &ui.tm, &ui.mm, &ui.bm, &ui.tr, &ui.mr, &ui.br}, " ", symbol)},
         {"bonus", (ui.bonusTimer.enabled ? "on/" : "off/") + n(ui.bonusTimer.starts)},
-        {"feature", n(m.featureIndex)}, {"attract", n(m.attractStep)},
+        {"feature", n(m.featureIndex)}, {"features", joined(m.featureNames, "/", text)},
+        {"attract", n(m.attractStep)},
         {"timers", joined(std::array{&ui.flashLights, &ui.bonusTimer, &ui.Timer1, &ui.Timer2, &ui.Timer3}, " ",
                           [](const Timer* t) { return std::to_string(t->interval) + (t->enabled ? "+" : "-"); })},
-        {"trace", joined(ui.myDebug.items, ";", [](const std::string& s) { return s; })},
+        {"trace", joined(ui.myDebug.items, ";", text)},
         {"released", list(released)},
     };
 }

@@ -43,8 +43,6 @@ TEST_F(Trail, LampsFlashOnlyWhenIdleAndTheSelectorCyclesTheFeatures)
         {"bonus start", [](Machine& m) { m.nudges = 2; }, &Machine::startBonus, "bonus=on/1|nudges=0|feature=0"},
         {"first tick", atFeature(0), &Machine::bonusTimer_Timer,
          "status=Boost|feature=1|offer=0|sounds=Bonusstop.wav"},
-        {"fourth tick", atFeature(3), &Machine::bonusTimer_Timer, "status=Number Run"},
-        {"fifth tick", atFeature(4), &Machine::bonusTimer_Timer, "status=HI/LO Climb"},
         {"sixth tick", atFeature(5), &Machine::bonusTimer_Timer, "status=Respin|feature=0"},
         {"a restart begins again", atFeature(3), [](Machine& m) { m.startBonus(); m.bonusTimer_Timer(); },
          "status=Boost|feature=1|bonus=on/1"},
