@@ -122,8 +122,9 @@ TEST_F(HoldNudge, AfterAnOfferAButtonTogglesItsHoldAndWithNudgesMovesItsReelDown
          [](Machine& m) { m.startBonus(); onLine(m, 3, true); m.reelLeft = 3, m.reelMiddle = 4, m.reelRight = 8; },
          &Machine::nudgel_Click, "nudges=0|offer=0|bonus=off/1|points=9/3|status=$$-3 IN A ROW-$$|"
                                  "trace=TOTALPOINTS: 3;THVale: 0|sounds=~,okeydokey2.wav"},
-        {"the last nudge silences the nudge sound", [](Machine& m) { onLine(m, 1, false); m.credit = Money::fromWhole(1); },
-         &Machine::nudgem_Click, "reels=0,15,5|nudges=0|status=Plays: 1.00|sounds=~"},
+        {"the last nudge silences the nudge sound and scores from the middle strip",
+         [](Machine& m) { onLine(m, 1, false), m.reelMiddle = 2, m.credit = Money::fromWhole(1); },
+         &Machine::nudgem_Click, "reels=0,1,5|nudges=0|status=Plays: 1.00|sounds=~|points=5/5"},
     });
 }
 
