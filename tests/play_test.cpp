@@ -32,7 +32,7 @@ TEST_F(Play, StartStakesAQuarterSpinsScoresTheLineThenDrawsItsAwards)
          "status=Hold Any?|trailHold=1/6/red|trace=TOTALPOINTS: 6;THVale: 0|sounds=" + stops + ",Hold.wav*9"},
         {"an earlier offer and trail hold withdrawn",
          [](Machine& m) { ready(m), m.holdAllowed = m.trailHeld = true, m.ui.trailHeldLight.foreColor = kRed; },
-         playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, kTrailFree}),
+         playAt(5, 0, 4, {kNoNudges, kNoHoldOffer, {0.25, 1.0 / 3}}),
          "points=6/6|offer=0|holds=---|status=Plays: 0.75|trailHold=0/0/grey|sounds=" + stops},
         {"nudges won leave the offer and the held trail as they were",
          [](Machine& m) {

@@ -87,7 +87,7 @@ inline Draw stop(int32_t k) { return {k / 15.0, (k + 1) / 15.0}; }
 // The award draws of a play, in the order the play takes them. The narrow
 // ones sit next to a boundary, so a draw scaled to the wrong range shows.
 constexpr Draw kNudgesWon{0.17, 0.2}, kNoNudges{0.2, 0.25}, kAnyDraw{0, 1};
-constexpr Draw kHoldOffered{0.2, 0.25}, kNoHoldOffer{0.25, 1.0 / 3}, kTrailHeld{0.2, 0.25}, kTrailFree{0.25, 1.0 / 3};
+constexpr Draw kHoldOffered{0.2, 0.25}, kNoHoldOffer{0.25, 1.0 / 3}, kTrailHeld{0.2, 0.25}, kTrailFree{0.25, 1};
 
 // The machine's state and what it asked of the world since the record was
 // last cleared, as named fields: credit, status, sounds, lamps and so on.
