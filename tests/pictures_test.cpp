@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <fstream>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -64,10 +65,11 @@ TEST_F(Pictures, StartUpRefusesAnIncompleteTreeNamingTheFileAndWhyAndTakesTheSpl
 TEST_F(Pictures, SymbolsAreTheFirstSixteenPicturesByNameIgnoringCaseAndAPreviewNeverStopsTheGame)
 {
     AssetTree tree;
-    // a.ZRI, B.zri, c.zRi, D.ZRI ... in mixed case, written in reverse; the last does not decode.
+    // pa.ZRI, pB.zri, pc.zRi, pD.ZRI ... in mixed case after a common first
+    // letter, written in reverse; the last does not decode.
     std::vector<std::string> names;
     for (char c = 0; c < 17; ++c)
-        names.push_back(std::string(1, char((c % 2 ? 'A' : 'a') + c)) + (c % 3 == 0 ? ".ZRI" : c % 3 == 1 ? ".zri" : ".zRi"));
+        names.push_back("p" + std::string(1, char((c % 2 ? 'A' : 'a') + c)) + (c % 3 == 0 ? ".ZRI" : c % 3 == 1 ? ".zri" : ".zRi"));
     for (auto name = names.rbegin(); name != names.rend(); ++name)
         tree.addFile("images/" + *name, *name == names.back() ? "not a picture" : "PIC");
     for (const char* other : {"e.zri.bak", "fzri", "g.zr", "bonus/bonuson.bmp", "bonus/bonusoff.bmp", "startup/title.bmp"})
@@ -78,13 +80,16 @@ TEST_F(Pictures, SymbolsAreTheFirstSixteenPicturesByNameIgnoringCaseAndAPreviewN
     for (size_t k = 1; k <= 16; ++k)
         EXPECT_EQ(fake.pictures[machine.symbolPics[k]], names[k - 1]);
     EXPECT_EQ(fake.pictures[machine.ui.titlepic.picture], "title.bmp");
+    // Each built-in picture has a handle of its own, apart from the loaded ones.
+    EXPECT_EQ((std::set{kNoPicture, kPoundPicture, kArrowPicture, kTitlePicture, kShadeTopPicture, kShadeBottomPicture,
+                        kFirstLoadedPicture}.size()), 7u);
 
     // Previews load and at once release their own picture; files that do not
     // decode and rows that do not exist change nothing.
     fake.events.clear();
-    for (int32_t row : {2, 16, -1, 17, 15})
+    for (int32_t row : {0, 2, 16, -1, 17, 15})
         machine.List4_Click(row);
-    EXPECT_EQ(fields(machine, fake)["released"], names[2] + ";" + names[15]);
+    EXPECT_EQ(fields(machine, fake)["released"], names[0] + ";" + names[2] + ";" + names[15]);
 }
 
 } // namespace

@@ -48,12 +48,13 @@ std::string FakePlatform::formatCurrency(Money amount)
 
 namespace {
 
-// The trail lamps as 1 (lit), 0 (unlit) or - (neither picture), rung 1 first.
+// The trail lamps as 1 (lit), 0 (unlit), ^ (the arrow placeholder) or -,
+// rung 1 first.
 std::string lampsOf(const Machine& m)
 {
     std::string out;
     for (const Image& l : m.ui.bonus)
-        out += l.picture == m.bonusOnPic ? '1' : l.picture == m.bonusOffPic ? '0' : '-';
+        out += l.picture == m.bonusOnPic ? '1' : l.picture == m.bonusOffPic ? '0' : l.picture == kArrowPicture ? '^' : '-';
     return out;
 }
 
@@ -61,16 +62,9 @@ std::string lampsOf(const Machine& m)
 
 void FakePlatform::repaintCells()
 {
-    if (recording)
-        events.push_back({Event::Kind::Repaint, machine ? lampsOf(*machine) : ""});
-}
-
-std::vector<Event::Kind> FakePlatform::kinds() const
-{
-    std::vector<Event::Kind> out;
-    for (const Event& e : events)
-        out.push_back(e.kind);
-    return out;
+    if (recording && machine)
+        events.push_back({Event::Kind::Repaint, lampsOf(*machine), 0, 0,
+                          {machine->reelLeft, machine->reelMiddle, machine->reelRight}});
 }
 
 AssetTree::AssetTree()
@@ -119,6 +113,9 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
     std::string sounds, soundsAt, messages, released, splash, lamps;
     int repaints = 0;
     bool paced = true;
+    // Where the spin's first drawing shows the reels, and the last step in
+    // which each was seen to turn.
+    std::array<int32_t, 3> start{}, rest{}, last{};
     for (size_t i = 0; i < fake.events.size(); ++i) {
         const Event& e = fake.events[i];
         using K = Event::Kind;
@@ -136,18 +133,26 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
             // Every drawing of the reels follows its own pause of 10 ms.
             paced = paced && i > 0 && fake.events[i - 1].kind == K::Sleep &&
                     std::abs(fake.events[i - 1].seconds - 0.01) < 1e-9;
+            for (size_t k = 0; k < 3 && repaints > 0; ++k)
+                rest[k] = e.reels[k] != last[k] ? repaints + 1 : rest[k];
+            start = repaints == 0 ? e.reels : start;
+            last = e.reels;
             lamps += repaints++ == 0 ? e.text : "";
         }
     }
     auto n = [](auto v) { return std::to_string(v); };
     auto flag = [](bool b) { return std::string(b ? "1" : "0"); };
+    auto text = [](const std::string& s) { return s; };
+    auto exact = [](Money a) { // all four decimals, so that a stray ten-thousandth shows
+        return std::to_string(a.tenThousandths() / 10000) + "." + std::to_string(a.tenThousandths() % 10000 + 10000).substr(1);
+    };
     auto list = [](std::string s) { return s.empty() ? s : s.substr(0, s.size() - 1); };
     auto symbol = [&m](const Image* c) {
         return std::to_string(std::find(m.symbolPics.begin() + 1, m.symbolPics.end(), c->picture) - m.symbolPics.begin());
     };
     const Colour light = ui.trailHeldLight.foreColor; // red or grey
     return {
-        {"credit", fake.formatCurrency(m.credit)}, {"pot", fake.formatCurrency(m.cashPot)}, {"coins", n(m.coins)},
+        {"credit", exact(m.credit)}, {"pot", exact(m.cashPot)}, {"coins", n(m.coins)},
         {"cheat", n(m.cheatCount)}, {"cashpot", ui.cashpot.text}, {"prize", ui.prizeMoney.text},
         {"status", ui.status.caption}, {"nudges", n(m.nudges)}, {"offer", flag(m.holdAllowed)},
         {"points", n(m.trailPoints) + "/" + ui.nopoints.caption},
@@ -156,14 +161,20 @@ std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake)
         {"sounds", list(sounds)}, {"soundsAt", list(soundsAt)}, {"messages", list(messages)}, {"splash", splash},
         {"steps", n(repaints) + (paced ? "" : " unpaced")}, {"spinLamps", lamps}, {"lamps", lampsOf(m)},
         {"ladder", joined(ui.Trail, " ", [](const Label& l) { return l.caption + (l.foreColor == kRed ? "*" : ""); })},
-        {"labels", ui.Label4.caption + " " + ui.Label5.caption + " " + ui.Label6.caption + " " + ui.Label7.caption},
+        {"labels", joined(std::array{&ui.Label4, &ui.Label5, &ui.Label6, &ui.Label7, &ui.trailHeldLight}, " ",
+                          [](const Label* l) { return l->caption; })},
         {"reels", n(m.reelLeft) + "," + n(m.reelMiddle) + "," + n(m.reelRight)},
+        {"spinStart", joined(start, ",", n)}, {"turns", joined(rest, ",", n)},
+        {"strips", joined(std::array{&ui.List1, &ui.List2, &ui.List3}, "/",
+                          [&](const ListBox* l) { return joined(l->items, " ", text); })},
+        {"scores", joined(m.symbolPoints, " ", n)},
         {"cells", joined(std::array{&ui.tl, &ui.ml, &ui.bl, &ui.tm, &ui.mm, &ui.bm, &ui.tr, &ui.mr, &ui.br}, " ", symbol)},
         {"bonus", (ui.bonusTimer.enabled ? "on/" : "off/") + n(ui.bonusTimer.starts)},
-        {"feature", n(m.featureIndex)}, {"attract", n(m.attractStep)},
+        {"feature", n(m.featureIndex)}, {"features", joined(m.featureNames, "/", text)},
+        {"attract", n(m.attractStep)},
         {"timers", joined(std::array{&ui.flashLights, &ui.bonusTimer, &ui.Timer1, &ui.Timer2, &ui.Timer3}, " ",
                           [](const Timer* t) { return std::to_string(t->interval) + (t->enabled ? "+" : "-"); })},
-        {"trace", joined(ui.myDebug.items, ";", [](const std::string& s) { return s; })},
+        {"trace", joined(ui.myDebug.items, ";", text)},
         {"released", list(released)},
     };
 }

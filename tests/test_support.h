@@ -19,6 +19,7 @@ struct Event {
     std::string text{}; // sound path, message text, picture file, or the lamps at a repaint
     int32_t flags = 0;  // sound flags
     double seconds = 0; // length of a sleep
+    std::array<int32_t, 3> reels{}; // the win-line positions at a repaint
 };
 
 // A recording stand-in for the window system. Nothing really waits, plays
@@ -38,8 +39,6 @@ public:
     void showSplash() override { record({Event::Kind::ShowSplash}); }
     void unloadSplash() override { record({Event::Kind::UnloadSplash}); }
     void repaintCells() override;
-
-    std::vector<Event::Kind> kinds() const;
 
     const Machine* machine = nullptr; // whose lamps a repaint records
     bool recording = true;            // off for long runs
@@ -87,8 +86,8 @@ struct Draw {
 inline Draw stop(int32_t k) { return {k / 15.0, (k + 1) / 15.0}; }
 // The award draws of a play, in the order the play takes them. The narrow
 // ones sit next to a boundary, so a draw scaled to the wrong range shows.
-constexpr Draw kNudgesWon{0, 0.2}, kNoNudges{0.2, 0.25}, kAnyDraw{0, 1};
-constexpr Draw kHoldOffered{0, 0.25}, kNoHoldOffer{0.25, 1.0 / 3}, kTrailHeld{0.2, 0.25}, kTrailFree{0.25, 1};
+constexpr Draw kNudgesWon{0.17, 0.2}, kNoNudges{0.2, 0.25}, kAnyDraw{0, 1};
+constexpr Draw kHoldOffered{0.2, 0.25}, kNoHoldOffer{0.25, 1.0 / 3}, kTrailHeld{0.2, 0.25}, kTrailFree{0.25, 1};
 
 // The machine's state and what it asked of the world since the record was
 // last cleared, as named fields: credit, status, sounds, lamps and so on.

@@ -13,14 +13,15 @@ TEST_F(Trail, TheTrailLightsItsRungsUpToThePositionAndPastTheTopResetsTheMachine
         m.startBonus();
         m.nudges = 3;
         m.holdAllowed = m.trailHeld = true;
-        m.trailPoints = 9;
+        m.trailPoints = 9, m.heldTrailPoints = 3, m.ui.trailHeldLight.foreColor = kRed;
     };
     check({
         {"nothing", running, show(0), "lamps=00000000|ladder=1 2 3 Bonus 5 6 7 8|sounds=|nudges=3|bonus=on/1"},
+        {"the bottom rung", running, show(1), "lamps=10000000|ladder=1* 2 3 Bonus 5 6 7 8|points=9/Label2"},
         {"the bonus rung", running, show(4), "lamps=11110000|ladder=1 2 3 Bonus* 5 6 7 8"},
         {"past the top", running, show(9),
          "lamps=11111111|ladder=1 2 3 Bonus 5 6 7 8*|status=$$-ROOT SOME GLINT-$$|points=0/Label2|nudges=0|offer=0|"
-         "trailHold=0/0/grey|bonus=off/1|sounds=~"},
+         "trailHold=0/3/red|bonus=off/1|sounds=~"},
     });
 }
 
@@ -35,15 +36,18 @@ TEST_F(Trail, LampsFlashOnlyWhenIdleAndTheSelectorCyclesTheFeatures)
     check({
         {"one flash", {}, &Machine::flashLights_Timer, "lamps=10101010"},
         {"two flashes", {}, flashTwice, "lamps=01010101"},
-        {"no flash with nudges", [](Machine& m) { m.nudges = 1; }, &Machine::flashLights_Timer, "lamps=--------"},
+        {"three flashes", {}, [=](Machine& m) { flashTwice(m), m.flashLights_Timer(); }, "lamps=10101010"},
+        {"no flash with nudges", [](Machine& m) { m.nudges = 1; }, &Machine::flashLights_Timer, "lamps=^^^^^^^^"},
         {"no flash with credit", [](Machine& m) { m.credit = Money::fromCents(25); }, &Machine::flashLights_Timer,
-         "lamps=--------"},
+         "lamps=^^^^^^^^"},
         {"bonus start", [](Machine& m) { m.nudges = 2; }, &Machine::startBonus, "bonus=on/1|nudges=0|feature=0"},
         {"first tick", atFeature(0), &Machine::bonusTimer_Timer,
          "status=Boost|feature=1|offer=0|sounds=Bonusstop.wav"},
-        {"fourth tick", atFeature(3), &Machine::bonusTimer_Timer, "status=Number Run"},
-        {"fifth tick", atFeature(4), &Machine::bonusTimer_Timer, "status=HI/LO Climb"},
         {"sixth tick", atFeature(5), &Machine::bonusTimer_Timer, "status=Respin|feature=0"},
+        {"a restart begins again", atFeature(3), [](Machine& m) { m.startBonus(); m.bonusTimer_Timer(); },
+         "status=Boost|feature=1|bonus=on/1"},
+        {"stopping a stopped selector only silences", [](Machine& m) { m.featureIndex = 3; m.ui.status.caption = "Random"; },
+         &Machine::stopBonus, "status=Random|feature=3|bonus=off/0|sounds=~"},
     });
 }
 
@@ -62,7 +66,9 @@ TEST_F(Attract, TheStatusTickCyclesFourMessagesOnlyWhileTheMachineIsIdle)
         {"fourth", idle(3), &Machine::Timer2_Timer, "attract=4|status=\u00A9 2026 KQProductions"},
         {"round again", idle(4), &Machine::Timer2_Timer, "attract=1|status=Please Insert Some Money To Play"},
         {"an idle offer is withdrawn and silenced", [](Machine& m) { m.holdAllowed = m.holdRight = true; },
-         &Machine::Timer2_Timer, "offer=0|sounds=~|labels=True False False True"},
+         &Machine::Timer2_Timer, "offer=0|sounds=~|labels=True False False True Trail Held"},
+        {"nudges keep the status", [](Machine& m) { m.nudges = 1; m.holdAllowed = true; }, &Machine::Timer2_Timer,
+         "attract=1|status=###########INITIALISING###########|offer=1|sounds="},
         {"credit keeps the status", [](Machine& m) { m.credit = Money::fromCents(25); m.holdAllowed = true; },
          &Machine::Timer2_Timer, "attract=1|status=###########INITIALISING###########|offer=1|sounds="},
         {"prize below the cap", [](Machine& m) { m.cashPot = Money::fromCents(9999); }, &Machine::Timer2_Timer,
