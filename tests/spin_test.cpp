@@ -67,6 +67,10 @@ TEST_F(Spin, StartUpSpinsSilentlyUnderTheSplashAndOnlyNewSoundsWaitForSoundOn)
          "scores=0 0 0 0 0 0 0 0 0 1 2 1 2 3 4 1 2|"
          "labels=Label4 Label5 Label6 Label7 Trail Held|bonus=off/0|timers=300+ 100- 500- 4000+ 10000-|cheat=0|"
          "points=0/Label2|trailHold=0/0/grey|feature=0|attract=0|features=Respin/Boost/Selector/Random/Number Run/HI/LO Climb"},
+        // Draws at the top of their range tell a first position drawn from 14 or 16 from one drawn from 15.
+        {"start-up from a generator about to draw its highest values", {},
+         [this](Machine& m) { script(m, {{0.9375, 1}, {0.9375, 1}, {0.9375, 1}}), m.rnd.reseed(fake.nextSeed), m.ui = Form1Controls{}, m.Form_Load(); },
+         "spinStart=15,15,15"},
         {"closing", {}, &Machine::Form_Terminate, "sounds=~"},
         {"sound off", {},
          [](Machine& m) { m.playSound("BONUSspin.WAV", 12345), m.soundOn = false, m.playSound("theme.wav", 1), m.stopSound(); },
