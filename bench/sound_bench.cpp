@@ -16,10 +16,10 @@
 #include "core/machine.h"
 #include "core/sounds.h"
 #include "ui/data_dir.h"
+#include "ui/wave_file.h"
 
 #include <QPushButton>
 
-#include <SDL.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -169,15 +169,8 @@ private:
 
 Samples loadSound(const std::string& path)
 {
-    SDL_AudioSpec fileFormat{};
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &fileFormat, &data, &length))
-        return {};
-    Samples samples(length / 2);
-    std::copy_n(reinterpret_cast<int16_t*>(data), samples.size(), samples.data());
-    SDL_FreeWAV(data);
-    return samples;
+    const auto samples = glint::ui::decodeWave(path);
+    return samples ? *samples : Samples();
 }
 
 // The times at which the reel cells are painted: the end of each step.

@@ -65,7 +65,7 @@ test_deb() {
   local depends
   depends=$(sed -n 's/^Depends: //p' "$scratch/control" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
   local needed
-  for needed in libqt6widgets6 libsdl2-2.0-0 fonts-liberation fonts-dejavu-core; do
+  for needed in libqt6widgets6 libpulse0 libsndfile1 fonts-liberation fonts-dejavu-core; do
     check "the package depends on $needed" grep -qxF "$needed" <<<"$depends"
   done
 
