@@ -32,7 +32,7 @@ start_sound_server() {
     for _ in $(seq 100); do
         # PipeWire also needs WirePlumber there before a stream finds a sink.
         pactl info >/dev/null 2>&1 && { [ "$kind" = pulseaudio ] ||
-            XDG_RUNTIME_DIR=$dir pw-cli ls Client 2>/dev/null | grep -q wireplumber; } && break
+            XDG_RUNTIME_DIR=$dir pw-cli ls Client 2>/dev/null | grep -qi wireplumber; } && break
         sleep 0.1
     done
     if [ "$kind" = pipewire ]; then

@@ -1,22 +1,21 @@
 #!/usr/bin/python3
-"""Finds where the game's sounds start in a recording of its output.
-
-Usage: sound_onsets.py RECORDING RATE SOUND_DIR
-
-RECORDING is raw 16-bit little-endian stereo at RATE (parec --raw
---channels=2), of which the left channel is read; the game's sounds are the
-WAV files of SOUND_DIR. Prints one line per sound start, "MILLISECONDS
-NAME", in the order heard, and one "MILLISECONDS silence" line where a
-sound is cut off into at least 5 ms of silence.
-
-A sound is recognised by 10 ms of its waveform taken 8 ms after it first
-gets loud, brought to the recording's rate, wherever the recording follows
-it closely (normalised correlation of at least 0.97) at much the same
-level: a server at another rate than the file's resamples it, so the
-samples are not passed on exactly. Where a sound's own waveform holds a
-signature (a tone that repeats, a sound that begins like another), that
-match within a sound already playing is not counted as a start.
-"""
+# Finds where the game's sounds start in a recording of its output.
+#
+# Usage: sound_onsets.py RECORDING RATE SOUND_DIR
+#
+# RECORDING is raw 16-bit little-endian stereo at RATE (parec --raw
+# --channels=2), of which the left channel is read; the game's sounds are the
+# WAV files of SOUND_DIR. Prints one line per sound start, "MILLISECONDS
+# NAME", in the order heard, and one "MILLISECONDS silence" line where a
+# sound is cut off into at least 5 ms of silence.
+#
+# A sound is recognised by 10 ms of its waveform taken 8 ms after it first
+# gets loud, brought to the recording's rate, wherever the recording follows
+# it closely (normalised correlation of at least 0.97) at much the same
+# level: a server at another rate than the file's resamples it, so the
+# samples are not passed on exactly. Where a sound's own waveform holds a
+# signature (a tone that repeats, a sound that begins like another), that
+# match within a sound already playing is not counted as a start.
 import sys
 import wave
 from pathlib import Path
