@@ -186,7 +186,10 @@ void SoundPlayer::play(const Request& request, std::shared_ptr<const Samples> sa
     if ((current_ || !lead_.empty()) && refreshTiming()) {
         const pa_timing_info& timing = *pa_stream_get_timing_info(stream_);
         const int64_t currentAt = timing.write_index - (current_ ? current_->written : 0);
-        const int64_t heard = timing.read_index - int64_t(pa_usec_to_bytes(timing.sink_usec, &kFormat));
+        // PipeWire reports well under a millisecond while a whole quantum is
+        // under way; no server is taken to be quicker than it was asked to be.
+        const auto behind = std::max<pa_usec_t>(timing.sink_usec, std::chrono::microseconds(kRenderedAhead).count());
+        const int64_t heard = timing.read_index - int64_t(pa_usec_to_bytes(behind, &kFormat));
         leadAt = currentAt - int64_t(lead_.size()) * kFrame;
         if (current_ && heard < currentAt) {
             // Not heard yet: it plays for as long as it had before this
