@@ -121,7 +121,6 @@ private:
     std::map<std::string, std::shared_ptr<const Samples>> sounds_;
     std::optional<Clock::time_point> endsAt_; // when the sound once is over
     Clock::time_point nextConnect_{};
-    bool connectedBefore_ = false;
     bool reported_ = false;
 
     pa_threaded_mainloop* loop_ = nullptr;
