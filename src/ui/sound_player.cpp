@@ -26,9 +26,6 @@ constexpr auto kRenderedAhead = 25ms;
 // A sound once is taken to be over this long after its last sample was due
 // to be heard; then the stream is paused.
 constexpr auto kEndMargin = 100ms;
-// Parts of replaced sounds still to be heard beyond this are dropped; only
-// a server that stopped playing lets them pile up.
-constexpr int64_t kLongestLead = kSoundRate;
 // How often a lost or missing server is looked for again.
 constexpr auto kRetryAfter = 3s;
 
@@ -41,13 +38,6 @@ int64_t bytesIn(Span span)
 Span lengthOf(int64_t samples)
 {
     return std::chrono::microseconds(samples * 1'000'000 / kSoundRate);
-}
-
-// The first `samples` samples of a sound, repeated if it loops.
-void appendFirst(Samples& to, const Samples& sound, int64_t samples)
-{
-    for (int64_t left = samples; left > 0; left -= int64_t(sound.size()))
-        to.insert(to.end(), sound.begin(), sound.begin() + std::min<int64_t>(left, int64_t(sound.size())));
 }
 
 } // namespace
@@ -180,56 +170,63 @@ void SoundPlayer::play(const Request& request, std::shared_ptr<const Samples> sa
     if (!stream_)
         return;
     pa_threaded_mainloop_lock(loop_);
-    // Where the stream stands: what the server has taken from it, and what
-    // of that is heard by now.
-    int64_t leadAt = 0;
-    if ((current_ || !lead_.empty()) && refreshTiming()) {
+    // Where this request's sound goes: at once, or after what must still be
+    // heard of those before it.
+    std::optional<int64_t> after;
+    int64_t writeIndex = 0, readIndex = 0;
+    if ((current_ || keptUntil_) && refreshTiming()) {
         const pa_timing_info& timing = *pa_stream_get_timing_info(stream_);
-        const int64_t currentAt = timing.write_index - (current_ ? current_->written : 0);
+        writeIndex = timing.write_index;
+        readIndex = timing.read_index;
         // PipeWire reports well under a millisecond while a whole quantum is
         // under way; no server is taken to be quicker than it was asked to be.
         const auto behind = std::max<pa_usec_t>(timing.sink_usec, std::chrono::microseconds(kRenderedAhead).count());
-        const int64_t heard = timing.read_index - int64_t(pa_usec_to_bytes(behind, &kFormat));
-        leadAt = currentAt - int64_t(lead_.size()) * kFrame;
+        const int64_t heard = readIndex - int64_t(pa_usec_to_bytes(behind, &kFormat));
+        const int64_t currentAt = writeIndex - (current_ ? current_->written : 0);
         if (current_ && heard < currentAt) {
             // Not heard yet: it plays for as long as it had before this
             // request, and this one follows.
-            const int64_t had = std::min(bytesIn(request.madeAt - current_->madeAt), current_->written) / kFrame;
-            appendFirst(lead_, *current_->samples, current_->loop ? had : std::min<int64_t>(had, current_->samples->size()));
-        } else if (current_) {
-            lead_.clear(); // heard: cut off at once
-            leadAt = currentAt;
+            const int64_t had = bytesIn(request.madeAt - current_->madeAt);
+            after = currentAt + std::min(had, current_->loop ? current_->written : current_->bytes());
+        } else if (!current_) {
+            after = keptUntil_; // what a stop let be heard
         }
-        if (int64_t(lead_.size()) > kLongestLead)
-            lead_.clear();
-    } else {
-        lead_.clear();
+        // What the server has taken stays: a flush would have the sink take
+        // back what it rendered, and after a silence that can be a whole
+        // sound it reported as heard.
+        after = std::max(after.value_or(readIndex), readIndex);
     }
-    // Everything written that the server has not yet taken goes. It then
-    // takes nothing more until it is given more, so what must still be
-    // heard is written again where it was, less what the server took in the
-    // meantime; the next sound follows it at once, none of it lost.
-    if (pa_operation* flushed = pa_stream_flush(stream_, nullptr, nullptr))
-        pa_operation_unref(flushed);
-    if (!lead_.empty() && refreshTiming() &&
-        leadAt + int64_t(lead_.size()) * kFrame > pa_stream_get_timing_info(stream_)->read_index)
-        write(lead_, leadAt);
-    else
-        lead_.clear();
+    keptUntil_.reset();
     current_.reset();
+    // The new sound is written over what follows the part still to be heard:
+    // the server renders again what it may have rendered of that, and the
+    // new sound plays in its place. A stream with nothing on it is flushed.
+    if (!after) {
+        if (pa_operation* flushed = pa_stream_flush(stream_, nullptr, nullptr))
+            pa_operation_unref(flushed);
+    }
     if (samples) {
         current_ = Current{std::move(samples), request.loop, request.madeAt, 0};
+        write(*current_->samples, after);
+        current_->written = current_->bytes();
+        // A loop is written a second ahead, and at least over all that was
+        // written before.
+        const int64_t ahead = int64_t(pa_usec_to_bytes(2 * std::chrono::microseconds(kRequestAhead).count(), &kFormat));
         if (request.loop)
-            writeCopies(int64_t(pa_usec_to_bytes(2 * std::chrono::microseconds(kRequestAhead).count(), &kFormat)));
-        else {
-            write(*current_->samples, std::nullopt);
-            current_->written = int64_t(current_->samples->size()) * kFrame;
-        }
+            writeCopies(std::max(ahead, after ? writeIndex - *after : 0) - current_->written);
     }
-    const bool silent = !current_ && lead_.empty();
+    const int64_t sounding = current_ ? current_->written : 0;
+    if (after && *after + sounding < writeIndex) {
+        // The rest of what was written before falls silent.
+        write(Samples(size_t(writeIndex - *after - sounding) / kFrame), *after + sounding);
+        if (current_)
+            current_->written = writeIndex - *after;
+    }
+    keptUntil_ = current_ ? std::nullopt : after;
+    const bool silent = !current_ && !after;
     if (!silent && !request.loop)
-        endsAt_ = Clock::now() + lengthOf(int64_t(lead_.size()) + (current_ ? current_->written / kFrame : 0)) +
-                  kRenderedAhead + kEndMargin;
+        endsAt_ = Clock::now() + lengthOf(((after ? *after - readIndex : 0) + sounding) / kFrame) + kRenderedAhead +
+                  kEndMargin;
     if (pa_operation* corked = pa_stream_cork(stream_, silent, nullptr, nullptr))
         pa_operation_unref(corked);
     streaming_ = !silent;
@@ -245,7 +242,7 @@ void SoundPlayer::endWhenHeard()
         return;
     pa_threaded_mainloop_lock(loop_);
     current_.reset();
-    lead_.clear();
+    keptUntil_.reset();
     if (pa_operation* corked = pa_stream_cork(stream_, 1, nullptr, nullptr))
         pa_operation_unref(corked);
     pa_threaded_mainloop_unlock(loop_);
@@ -354,7 +351,7 @@ void SoundPlayer::disconnect()
         context_ = nullptr;
     }
     current_.reset();
-    lead_.clear();
+    keptUntil_.reset();
     pa_threaded_mainloop_unlock(loop_);
     endsAt_.reset();
     streaming_ = false;

@@ -89,6 +89,7 @@ private:
         bool loop = false;
         Clock::time_point madeAt{};
         int64_t written = 0; // bytes of it (and its copies) written so far
+        int64_t bytes() const { return int64_t(samples->size()) * int64_t(sizeof(int16_t)); }
     };
 
     void post(Request request);
@@ -126,10 +127,10 @@ private:
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;
     pa_stream* stream_ = nullptr;
-    // Under the loop's lock: the sound playing, and before it the parts of
-    // those it replaced that were not yet heard when it came.
+    // Under the loop's lock: the sound playing, and after a stop, where the
+    // part of the stopped sound still to be heard ends.
     std::optional<Current> current_;
-    Samples lead_;
+    std::optional<int64_t> keptUntil_;
 
     mutable std::mutex playingMutex_;
     std::string playing_;
