@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-private-dev libpulse-dev libsndfile1-dev libfontconfig-dev libgl-dev libgtest-dev
   fonts-liberation fonts-dejavu-core
   xvfb xdotool imagemagick openbox wmctrl python3 python3-numpy
-  pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber dbus-daemon
+  pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber dbus-daemon procps
   desktop-file-utils appstream dpkg-dev file lintian
 )
 
