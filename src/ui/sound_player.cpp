@@ -28,6 +28,10 @@ constexpr auto kRenderedAhead = 25ms;
 constexpr auto kEndMargin = 100ms;
 // How often a lost or missing server is looked for again.
 constexpr auto kRetryAfter = 3s;
+// A server that takes longer than this to answer is taken to be gone, so
+// that one that stopped answering holds neither the sounds nor the game's
+// closing.
+constexpr pa_usec_t kAnswerWithin = 500'000;
 
 int64_t bytesIn(Span span)
 {
@@ -48,6 +52,11 @@ SoundPlayer::SoundPlayer() : thread_([this] { run(); })
 
 SoundPlayer::~SoundPlayer()
 {
+    {
+        std::lock_guard lock(queueMutex_);
+        posted_ -= queue_.size(); // sounds not yet started never will be
+        queue_.clear();
+    }
     post({Request::Kind::Quit, {}});
     thread_.join();
 }
@@ -267,9 +276,15 @@ bool SoundPlayer::refreshTiming()
     pa_operation* update = pa_stream_update_timing_info(stream_, &SoundPlayer::onDone, this);
     if (!update)
         return false;
-    while (pa_operation_get_state(update) == PA_OPERATION_RUNNING)
-        pa_threaded_mainloop_wait(loop_);
+    const pa_usec_t deadline = pa_rtclock_now() + kAnswerWithin;
+    while (pa_operation_get_state(update) == PA_OPERATION_RUNNING && await(deadline)) {
+    }
+    const bool answered = pa_operation_get_state(update) == PA_OPERATION_DONE;
     pa_operation_unref(update);
+    if (!answered) {
+        pa_context_disconnect(context_); // the next sound finds it gone
+        return false;
+    }
     const pa_timing_info* timing = pa_stream_get_timing_info(stream_);
     return timing && !timing->read_index_corrupt && !timing->write_index_corrupt;
 }
@@ -301,12 +316,10 @@ bool SoundPlayer::connect()
     context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Glint Galore");
     pa_context_set_state_callback(context_, &SoundPlayer::onContextState, this);
     // Never start a server of our own: the desktop's is the one to use.
+    const pa_usec_t deadline = pa_rtclock_now() + kAnswerWithin;
     bool ready = pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
-    for (pa_context_state_t state; ready && (state = pa_context_get_state(context_)) != PA_CONTEXT_READY;) {
-        ready = PA_CONTEXT_IS_GOOD(state);
-        if (ready)
-            pa_threaded_mainloop_wait(loop_);
-    }
+    for (pa_context_state_t state; ready && (state = pa_context_get_state(context_)) != PA_CONTEXT_READY;)
+        ready = PA_CONTEXT_IS_GOOD(state) && await(deadline);
     if (ready) {
         stream_ = pa_stream_new(context_, "Glint Galore", &kFormat, nullptr);
         pa_stream_set_state_callback(stream_, &SoundPlayer::onStreamState, this);
@@ -316,11 +329,8 @@ bool SoundPlayer::connect()
         // A sound starts as soon as its first sample is there.
         const pa_buffer_attr buffer{uint32_t(-1), 2 * request + rendered, kFrame, request, uint32_t(-1)};
         ready = pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_START_CORKED, nullptr, nullptr) >= 0;
-        for (pa_stream_state_t state; ready && (state = pa_stream_get_state(stream_)) != PA_STREAM_READY;) {
-            ready = PA_STREAM_IS_GOOD(state);
-            if (ready)
-                pa_threaded_mainloop_wait(loop_);
-        }
+        for (pa_stream_state_t state; ready && (state = pa_stream_get_state(stream_)) != PA_STREAM_READY;)
+            ready = PA_STREAM_IS_GOOD(state) && await(deadline);
     }
     pa_threaded_mainloop_unlock(loop_);
     if (!ready) {
@@ -356,6 +366,23 @@ void SoundPlayer::disconnect()
     endsAt_.reset();
     streaming_ = false;
     setPlaying({});
+}
+
+// Waits, the loop locked, for the next signal from the server's callbacks;
+// false once `deadline` (on libpulse's clock) has passed.
+bool SoundPlayer::await(pa_usec_t deadline)
+{
+    if (pa_rtclock_now() >= deadline)
+        return false;
+    pa_time_event* timer = pa_context_rttime_new(context_, deadline, &SoundPlayer::onTimeout, this);
+    pa_threaded_mainloop_wait(loop_);
+    pa_threaded_mainloop_get_api(loop_)->time_free(timer);
+    return true;
+}
+
+void SoundPlayer::onTimeout(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
+{
+    pa_threaded_mainloop_signal(static_cast<SoundPlayer*>(self)->loop_, 0);
 }
 
 void SoundPlayer::onContextState(pa_context*, void* self)

@@ -15,6 +15,9 @@
 #include <thread>
 
 struct pa_context;
+struct pa_mainloop_api;
+struct pa_time_event;
+struct timeval;
 struct pa_stream;
 struct pa_threaded_mainloop;
 
@@ -101,6 +104,7 @@ private:
     void disconnect();
     bool usable();
     bool refreshTiming();
+    bool await(uint64_t deadline);
     void writeCopies(int64_t atLeast);
     void write(const Samples& samples, std::optional<int64_t> at);
     void setPlaying(const std::string& path);
@@ -108,6 +112,7 @@ private:
     static void onStreamState(pa_stream* stream, void* self);
     static void onWritable(pa_stream* stream, size_t bytes, void* self);
     static void onDone(pa_stream* stream, int success, void* self);
+    static void onTimeout(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* self);
 
     bool muted_ = false; // the window's thread only
 

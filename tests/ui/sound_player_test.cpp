@@ -72,6 +72,7 @@ public:
         ::kill(-group_, SIGKILL);
     }
     bool started() const { return group_ > 0 && QFileInfo(recording_).size() > 0; }
+    void stopAnswering() const { ::kill(-group_, SIGSTOP); }
     QByteArray heard() const
     {
         QFile file(recording_);
@@ -188,6 +189,21 @@ TEST_F(SoundPlayerTest, OneSoundAtATimeLoopingOnlyWhenAskedAndSilencedByStopOrMu
             EXPECT_EQ(player.streaming(), !expected.empty());
         }
     }
+}
+
+TEST_F(SoundPlayerTest, AServerThatStopsAnsweringHoldsNeitherTheSoundsNorClosing)
+{
+    write("a.wav", wave(kFifth, kFifth));
+    const auto before = std::chrono::steady_clock::now();
+    {
+        SoundPlayer stalled;
+        stalled.start(path("a.wav"), true);
+        stalled.sync();
+        server.stopAnswering();
+        for (int i = 0; i < 10; ++i)
+            stalled.start(path("a.wav"), i % 2);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 1500ms);
 }
 
 TEST(SoundPlayerWithoutAServer, IsSilentAndSaysSoInOneLine)
