@@ -207,6 +207,12 @@ void SoundPlayer::play(const Request& request, std::shared_ptr<const Samples> sa
     }
     keptUntil_.reset();
     current_.reset();
+    // A paused stream plays again before it is given the sound: a sound
+    // written while it was paused was now and then not heard.
+    if (samples && pa_stream_is_corked(stream_) == 1) {
+        if (pa_operation* uncorked = pa_stream_cork(stream_, 0, nullptr, nullptr))
+            pa_operation_unref(uncorked);
+    }
     // The new sound is written over what follows the part still to be heard:
     // the server renders again what it may have rendered of that, and the
     // new sound plays in its place. A stream with nothing on it is flushed.

@@ -16,6 +16,7 @@
 # samples are not passed on exactly. Where a sound's own waveform holds a
 # signature (a tone that repeats, a sound that begins like another), that
 # match within a sound already playing is not counted as a start.
+import functools
 import sys
 import wave
 from pathlib import Path
@@ -64,12 +65,9 @@ def main(recording, rate, sound_dir):
     sounds = {p.name: load(p, rate) for p in sorted(Path(sound_dir).iterdir()) if p.suffix.lower() == ".wav"}
     # Where each sound's signature turns up within each sound, as its own
     # start or an echo.
-    within = {}
-
+    @functools.cache
     def echoes(x, y):
-        if (x, y) not in within:
-            within[(x, y)] = onsets(sounds[x][0], sounds[y][2])
-        return within[(x, y)]
+        return onsets(sounds[x][0], sounds[y][2])
 
     events = []
     for at, name in sorted((at - lead, name) for name, (_, lead, sig) in sounds.items() for at in onsets(heard, sig)):
