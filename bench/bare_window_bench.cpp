@@ -1,8 +1,10 @@
-// The yardstick for the game's first paint: a bare Qt window of the main
-// window's size, timed from the start of this process to its first paint.
+// The yardstick for the game's first paint and its idle cost: a bare Qt
+// window of the main window's size, timed from the start of this process to
+// its first paint, or left open until it is killed.
 // Prints "first-paint=MS".
 // Usage: glint-bench-bare_window --launched-at=SECONDS  (seconds since the
 // epoch at which the parent started this program)
+//        glint-bench-bare_window --idle
 
 #include "bench_support.h"
 
@@ -37,17 +39,20 @@ protected:
 int main(int argc, char* argv[])
 {
     constexpr const char* kOption = "--launched-at=";
-    if (argc < 2 || std::strncmp(argv[1], kOption, std::strlen(kOption)) != 0)
+    const bool idle = argc == 2 && std::strcmp(argv[1], "--idle") == 0;
+    if (!idle && (argc < 2 || std::strncmp(argv[1], kOption, std::strlen(kOption)) != 0))
         return 2;
-    const double launched = std::atof(argv[1] + std::strlen(kOption));
+    const double launched = idle ? 0 : std::atof(argv[1] + std::strlen(kOption));
     int qtArgc = 1;
     const auto app = glint::bench::makeApplication(qtArgc, argv);
     QWidget window;
     window.resize(glint::ui::kForm1Width, glint::ui::kForm1Height);
     FirstPaint watcher;
-    window.installEventFilter(&watcher);
+    if (!idle)
+        window.installEventFilter(&watcher);
     window.show();
     QApplication::exec();
-    std::printf("first-paint=%.1f\n", (watcher.at - launched) * 1000);
+    if (!idle)
+        std::printf("first-paint=%.1f\n", (watcher.at - launched) * 1000);
     return 0;
 }

@@ -1,7 +1,7 @@
 // Times the game's sounds as a listener hears them. The real main window
-// plays into a sound server; RECORDER (parec on the monitor of a null sink,
-// raw 16-bit mono at 44.1 kHz) records it, and each sound's start is found in
-// the recording by its waveform. Prints one line:
+// plays into a sound server; the monitor SOURCE of its null sink is recorded
+// at RATE, and each sound's start is found in the recording by its
+// waveform. Prints one line:
 //   stops, stops-heard       reel stops asked for over the spins, and found
 //   stop-median, stop-worst  ms from the step that asked for a stop to its
 //                            first sample (the award that replaces the right
@@ -9,21 +9,18 @@
 //   coins, coins-heard, coin-median
 //                            ms from a click on "cash" to the coin sound's
 //                            first sample, coins half a second apart
-// Usage: glint-bench-sound SPINS COINS RECORDER [ARGUMENT...]
+// Usage: glint-bench-sound SPINS COINS RATE SOURCE
 
 #include "bench_support.h"
 
 #include "core/machine.h"
 #include "core/sounds.h"
 #include "ui/data_dir.h"
+#include "ui/wave_file.h"
 
 #include <QPushButton>
 
-#include <SDL.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
+#include <pulse/pulseaudio.h>
 
 #include <algorithm>
 #include <array>
@@ -42,14 +39,17 @@ namespace {
 using glint::bench::clockSeconds;
 using Samples = std::vector<int16_t>;
 
-constexpr double kRate = 44100;
-// A sound is known by 48 samples taken 8 ms after it first gets loud, or
-// failing that 40 ms after (the monitor of a sink that was idle may miss
-// the first milliseconds of a sound).
-constexpr size_t kSignature = 48;
+constexpr double kFileRate = glint::ui::kSoundRate;
+// A sound is known by 5 ms of its waveform taken 8 ms after it first gets
+// loud, or failing that 40 ms after (the monitor of a sink that was idle
+// may miss the first milliseconds of a sound), wherever the recording
+// follows it closely at much the same level. A server running at another
+// rate resamples the sound, so the stretch is brought to the recording's
+// rate and compared by correlation rather than sample by sample.
 constexpr int kLoud = 2000;
-constexpr std::array<size_t, 2> kInto{44100 * 8 / 1000, 44100 * 40 / 1000};
-constexpr int kTolerance = 24;
+constexpr std::array<double, 2> kInto{0.008, 0.040};
+constexpr double kSignatureSeconds = 0.005;
+constexpr double kLike = 0.97;
 constexpr double kSearchSeconds = 0.3;
 // Where a stop is looked for from, before the step that asked for it. The
 // recording's dates are good to a few milliseconds, but after the sink has
@@ -58,67 +58,104 @@ constexpr double kSearchSeconds = 0.3;
 // says the date was off.
 constexpr double kEarlySeconds = 0.05;
 
+// A stretch of a sound's waveform at the recording's rate, and the samples
+// of the sound before it.
+struct Signature {
+    size_t lead = 0;
+    std::vector<double> wave;
+    double energy = 0;
+};
+
+std::vector<Signature> signaturesOf(const Samples& sound, double rate)
+{
+    std::vector<Signature> found;
+    const auto loud = std::find_if(sound.begin(), sound.end(), [](int16_t s) { return std::abs(s) > kLoud; });
+    for (double into : kInto) {
+        Signature signature;
+        signature.lead = size_t((double(loud - sound.begin()) / kFileRate + into) * rate);
+        for (size_t k = 0; k < size_t(kSignatureSeconds * rate); ++k) {
+            const double at = double(signature.lead + k) * kFileRate / rate;
+            const size_t i = size_t(at);
+            if (i + 1 >= sound.size())
+                break;
+            signature.wave.push_back(sound[i] + (at - double(i)) * (sound[i + 1] - sound[i]));
+            signature.energy += signature.wave.back() * signature.wave.back();
+        }
+        if (signature.wave.size() == size_t(kSignatureSeconds * rate))
+            found.push_back(std::move(signature));
+    }
+    return found;
+}
+
 double now()
 {
     return clockSeconds(CLOCK_MONOTONIC);
 }
 
-// The recorder's output as it arrives. A sample is dated by when the
-// samples around it arrived: the median, over the surrounding second, of a
-// batch's arrival less the samples before it, less those before the sample.
-// A null sink renders a little ahead of its clock and the recorder gets
-// batches a little late; the median keeps a steady middle between the two
-// and follows any drift.
+// What the null sink plays, recorded from its monitor through libpulse. A
+// sample is dated by the server's own account: each time a batch arrives
+// the recorder asks for the stream's timing, which says how many samples
+// the server had captured then (its write index), how long ago the newest
+// of them was captured (the source's latency) and how long after that it
+// is heard (the sink's latency, as a monitor receives what the sink renders
+// before it is played). A sample's date is the median, over the surrounding
+// second, of what those accounts give.
 class Recording {
 public:
-    explicit Recording(char** command)
+    Recording(const char* source, double rate) : rate_(rate), loop_(pa_threaded_mainloop_new())
     {
-        int fds[2];
-        if (pipe(fds) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, fds[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, fds[0]);
-        if (posix_spawnp(&pid_, command[0], &actions, nullptr, command, environ) != 0)
-            pid_ = 0;
-        posix_spawn_file_actions_destroy(&actions);
-        close(fds[1]);
-        reader_ = std::thread([this, fd = fds[0]] { read(fd); });
+        pa_threaded_mainloop_start(loop_);
+        pa_threaded_mainloop_lock(loop_);
+        context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "glint-bench-sound");
+        pa_context_set_state_callback(context_, &Recording::onState, this);
+        pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr);
+        while (PA_CONTEXT_IS_GOOD(pa_context_get_state(context_)) &&
+               pa_context_get_state(context_) != PA_CONTEXT_READY)
+            pa_threaded_mainloop_wait(loop_);
+        if (pa_context_get_state(context_) == PA_CONTEXT_READY) {
+            const pa_sample_spec format{PA_SAMPLE_S16NE, uint32_t(rate), 1};
+            stream_ = pa_stream_new(context_, "recording", &format, nullptr);
+            pa_stream_set_read_callback(stream_, &Recording::onRead, this);
+            // Batches of 5 ms keep the null sink rendering in small steps.
+            const pa_buffer_attr buffer{uint32_t(-1), uint32_t(-1), uint32_t(-1), uint32_t(-1),
+                                        uint32_t(pa_usec_to_bytes(5000, &format))};
+            pa_stream_connect_record(stream_, source, &buffer, PA_STREAM_ADJUST_LATENCY);
+        }
+        pa_threaded_mainloop_unlock(loop_);
     }
     ~Recording()
     {
-        if (pid_)
-            kill(pid_, SIGTERM);
-        if (reader_.joinable())
-            reader_.join();
-        if (pid_)
-            waitpid(pid_, nullptr, 0);
+        pa_threaded_mainloop_stop(loop_);
+        if (stream_)
+            pa_stream_unref(stream_);
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        pa_threaded_mainloop_free(loop_);
     }
     bool started() const
     {
         std::lock_guard lock(mutex_);
-        return !samples_.empty();
+        return !accounts_.empty();
     }
-    // When the first sample at or after `from` was heard that starts
-    // `sound`, found by its waveform; nothing if none within the window.
-    std::optional<double> onset(const Samples& sound, double from) const
+    // When the first sample at or after `from` was heard that starts the
+    // sound, found by its waveform; nothing if none within the window.
+    std::optional<double> onset(const std::vector<Signature>& signatures, double from) const
     {
         std::lock_guard lock(mutex_);
-        if (samples_.size() < kSignature)
-            return std::nullopt;
-        const auto loud = std::find_if(sound.begin(), sound.end(), [](int16_t s) { return std::abs(s) > kLoud; });
-        for (size_t into : kInto) {
-            const size_t lead = size_t(loud - sound.begin()) + into;
-            if (lead + kSignature > sound.size())
+        for (const Signature& signature : signatures) {
+            const size_t n = signature.wave.size();
+            if (samples_.size() < n)
                 continue;
-            const size_t last = std::min(indexAt(from + kSearchSeconds) + lead, samples_.size() - kSignature);
-            for (size_t at = indexAt(from) + lead; at < last; ++at) {
-                bool same = true;
-                for (size_t k = 0; same && k < kSignature; ++k)
-                    same = std::abs(samples_[at + k] - sound[lead + k]) <= kTolerance;
-                if (same)
-                    return timeOf(at - lead);
+            const size_t last = std::min(indexAt(from + kSearchSeconds) + signature.lead, samples_.size() - n);
+            for (size_t at = indexAt(from) + signature.lead; at < last; ++at) {
+                double dot = 0, energy = 0;
+                for (size_t k = 0; k < n; ++k) {
+                    dot += samples_[at + k] * signature.wave[k];
+                    energy += double(samples_[at + k]) * samples_[at + k];
+                }
+                const double level = energy / signature.energy;
+                if (dot > kLike * std::sqrt(energy * signature.energy) && level > 0.25 && level < 4)
+                    return timeOf(at - signature.lead);
             }
         }
         return std::nullopt;
@@ -127,57 +164,72 @@ public:
 private:
     static constexpr double kHorizon = 0.5;
 
-    // The recording's start as seen from around time `t` (the caller holds
-    // the lock).
+    // When sample 0 was heard, as seen from around time `t` (the caller
+    // holds the lock).
     double startNear(double t) const
     {
         std::vector<double> starts;
-        for (const auto& [arrived, count] : arrivals_) {
-            if (std::abs(arrived - t) <= kHorizon)
-                starts.push_back(arrived - double(count) / kRate);
+        for (const auto& [at, start] : accounts_) {
+            if (std::abs(at - t) <= kHorizon)
+                starts.push_back(start);
         }
-        return glint::bench::median(starts);
+        return starts.empty() ? accounts_.back().second : glint::bench::median(starts);
     }
     // When sample `at` was heard (the caller holds the lock).
     double timeOf(size_t at) const
     {
-        const double roughly = arrivals_.front().first + double(at) / kRate;
-        return startNear(startNear(roughly) + double(at) / kRate) + double(at) / kRate;
+        const double roughly = accounts_.front().second + double(at) / rate_;
+        return startNear(startNear(roughly) + double(at) / rate_) + double(at) / rate_;
     }
     // The first sample heard at or after time `t` (the caller holds the lock).
-    size_t indexAt(double t) const { return size_t(std::max(0.0, std::ceil((t - startNear(t)) * kRate))); }
+    size_t indexAt(double t) const { return size_t(std::max(0.0, std::ceil((t - startNear(t)) * rate_))); }
 
-    void read(int fd)
+    static void onState(pa_context*, void* self)
     {
-        int16_t chunk[441];
-        ssize_t got = 0;
-        while ((got = ::read(fd, chunk, sizeof chunk)) > 0) {
-            const double arrived = now();
-            std::lock_guard lock(mutex_);
-            samples_.insert(samples_.end(), chunk, chunk + got / 2);
-            arrivals_.emplace_back(arrived, samples_.size());
+        pa_threaded_mainloop_signal(static_cast<Recording*>(self)->loop_, 0);
+    }
+    static void onRead(pa_stream* stream, size_t, void* self)
+    {
+        auto& recording = *static_cast<Recording*>(self);
+        const void* data = nullptr;
+        size_t bytes = 0;
+        while (pa_stream_peek(stream, &data, &bytes) == 0 && bytes > 0) {
+            std::lock_guard lock(recording.mutex_);
+            const auto* samples = static_cast<const int16_t*>(data);
+            if (data)
+                recording.samples_.insert(recording.samples_.end(), samples, samples + bytes / 2);
+            else
+                recording.samples_.resize(recording.samples_.size() + bytes / 2); // a hole
+            pa_stream_drop(stream);
         }
-        close(fd);
+        if (pa_operation* update = pa_stream_update_timing_info(stream, &Recording::onTiming, self))
+            pa_operation_unref(update);
+    }
+    static void onTiming(pa_stream* stream, int success, void* self)
+    {
+        const pa_timing_info* timing = pa_stream_get_timing_info(stream);
+        if (!success || !timing || timing->write_index_corrupt)
+            return;
+        auto& recording = *static_cast<Recording*>(self);
+        const double captured = double(timing->write_index) / 2;
+        const double heard = now() - (double(timing->source_usec) - double(timing->sink_usec)) / 1e6;
+        std::lock_guard lock(recording.mutex_);
+        recording.accounts_.emplace_back(heard, heard - captured / recording.rate_);
     }
 
-    pid_t pid_ = 0;
+    double rate_;
+    pa_threaded_mainloop* loop_;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
     mutable std::mutex mutex_;
     Samples samples_;
-    std::vector<std::pair<double, size_t>> arrivals_; // arrival time, samples so far
-    std::thread reader_;
+    std::vector<std::pair<double, double>> accounts_; // when heard, when sample 0 was heard
 };
 
 Samples loadSound(const std::string& path)
 {
-    SDL_AudioSpec fileFormat{};
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV(path.c_str(), &fileFormat, &data, &length))
-        return {};
-    Samples samples(length / 2);
-    std::copy_n(reinterpret_cast<int16_t*>(data), samples.size(), samples.data());
-    SDL_FreeWAV(data);
-    return samples;
+    const auto samples = glint::ui::decodeWave(path);
+    return samples ? *samples : Samples();
 }
 
 // The times at which the reel cells are painted: the end of each step.
@@ -198,12 +250,13 @@ protected:
 
 int main(int argc, char* argv[])
 {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: glint-bench-sound SPINS COINS RECORDER [ARGUMENT...]\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: glint-bench-sound SPINS COINS RATE SOURCE\n");
         return 2;
     }
     const int spins = std::max(1, std::atoi(argv[1]));
     const int coins = std::max(1, std::atoi(argv[2]));
+    const double rate = std::max(8000, std::atoi(argv[3]));
     int qtArgc = 1;
     const auto app = glint::bench::makeApplication(qtArgc, argv);
     const auto window = glint::bench::makeWindow();
@@ -211,11 +264,11 @@ int main(int argc, char* argv[])
         return 1;
     window->platform().sounds().sync();
 
-    std::map<std::string_view, Samples> sounds;
+    std::map<std::string_view, std::vector<Signature>> sounds;
     const std::string dir = glint::AssetPaths(glint::ui::findDataDir().toStdString()).sound;
     for (std::string_view name : glint::sound::kAll)
-        sounds[name] = loadSound(dir + std::string(name));
-    Recording recording(argv + 3);
+        sounds[name] = signaturesOf(loadSound(dir + std::string(name)), rate);
+    Recording recording(argv[4], rate);
     for (int i = 0; i < 100 && !recording.started(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
 

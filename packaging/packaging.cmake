@@ -83,8 +83,8 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # Times New Roman and Verdana).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
-# Sound goes through SDL2, which finds a PulseAudio-protocol server (or
-# PipeWire, or ALSA) at run time. Without any of them the game is silent.
+# Sound goes to a PulseAudio-protocol server (PulseAudio, or PipeWire's
+# pipewire-pulse) found at run time. Without one the game is silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
 # In a Wayland session the game runs on Qt's Wayland platform, also found by
 # name at run time; without it a session without XWayland has no display.

@@ -6,9 +6,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-private-dev libsdl2-dev libfontconfig-dev libgl-dev libgtest-dev
+  qt6-base-dev qt6-base-private-dev libpulse-dev libsndfile1-dev libfontconfig-dev libgl-dev libgtest-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xdotool imagemagick openbox wmctrl pulseaudio pulseaudio-utils python3
+  xvfb xdotool imagemagick openbox wmctrl python3 python3-numpy
+  pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber dbus-daemon procps
   desktop-file-utils appstream dpkg-dev file lintian
   libwayland-dev qt6-wayland weston
 )

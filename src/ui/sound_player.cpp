@@ -2,95 +2,46 @@
 
 #include "core/sounds.h"
 
-#include <SDL.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <pulse/pulseaudio.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 namespace glint::ui {
 
 namespace {
 
-// Everything is decoded to, and played in, the format the game's files
-// have: 44.1 kHz, 16-bit, mono.
-constexpr int kRate = 44100;
-constexpr SDL_AudioFormat kFormat = AUDIO_S16SYS;
-constexpr int kChannels = 1;
-// Frames the device asks for at a time: about 23 ms, so a sound that
-// replaces another is heard within a step or two of the spin, while a
-// playing sound costs little processor time.
-constexpr int kDeviceFrames = 1024;
-// How long the device stays open after the last sound ended; sounds that
-// come in quick succession (the bonus selector's steps) reuse it.
-constexpr std::chrono::milliseconds kCloseAfterSilence{500};
-// Voices waiting on a device that stopped asking for sound are dropped
-// beyond this many.
-constexpr size_t kMostVoices = 16;
-// How often a lost or missing device is looked for again.
-constexpr std::chrono::seconds kRetryAfter{3};
-// No game sound comes near this; anything larger is not a sound of ours.
-constexpr off_t kLargestFile = 64 << 20;
+using namespace std::chrono_literals;
+using Span = std::chrono::steady_clock::duration;
 
-// The whole of a plain file, or nothing. Opening without blocking keeps a
-// named pipe from waiting for a writer; only plain files are read.
-std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path)
+constexpr int64_t kFrame = sizeof(int16_t);
+constexpr pa_sample_spec kFormat{PA_SAMPLE_S16NE, uint32_t(kSoundRate), 1};
+// The server asks for more sound once half a second of it is missing, and
+// (as the stream does not ask it to adjust its latency) renders the
+// stream's target length less twice that ahead of what is heard: 25 ms.
+// So it wakes every 25 ms or so while a sound plays, the game about twice
+// a second, and a replaced sound goes on for at most 25 ms.
+constexpr auto kRequestAhead = 500ms;
+constexpr auto kRenderedAhead = 25ms;
+// A sound once is taken to be over this long after its last sample was due
+// to be heard; then the stream is paused.
+constexpr auto kEndMargin = 100ms;
+// How often a lost or missing server is looked for again.
+constexpr auto kRetryAfter = 3s;
+// A server that takes longer than this to answer is taken to be gone, so
+// that one that stopped answering holds neither the sounds nor the game's
+// closing.
+constexpr pa_usec_t kAnswerWithin = 500'000;
+
+int64_t bytesIn(Span span)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    std::vector<uint8_t> bytes;
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kLargestFile) {
-        bytes.resize(size_t(status.st_size));
-        size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-            if (n <= 0)
-                break;
-            got += size_t(n);
-        }
-        bytes.resize(got);
-    }
-    ::close(fd);
-    if (bytes.empty())
-        return std::nullopt;
-    return bytes;
+    return std::max<int64_t>(std::chrono::duration_cast<std::chrono::microseconds>(span).count(), 0) * kSoundRate /
+           1'000'000 * kFrame;
 }
 
-// The file's sound in the playing format, or null when it is not a
-// complete WAV file with at least one sample.
-std::shared_ptr<const std::vector<int16_t>> decodeWave(const std::string& path)
+Span lengthOf(int64_t samples)
 {
-    const auto bytes = readPlainFile(path);
-    if (!bytes)
-        return nullptr;
-    SDL_AudioSpec fileFormat{};
-    Uint8* data = nullptr;
-    Uint32 length = 0;
-    if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(bytes->data(), int(bytes->size())), 1, &fileFormat, &data, &length))
-        return nullptr;
-    SDL_AudioCVT cvt{};
-    std::vector<uint8_t> work;
-    if (SDL_BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq, kFormat, kChannels, kRate) >= 0) {
-        work.assign(data, data + length);
-        work.resize(size_t(length) * size_t(cvt.len_mult));
-        cvt.buf = work.data();
-        cvt.len = int(length);
-        if (cvt.needed && SDL_ConvertAudio(&cvt) != 0)
-            work.clear();
-        else
-            work.resize(cvt.needed ? size_t(cvt.len_cvt) : length);
-    }
-    SDL_FreeWAV(data);
-    if (work.size() < sizeof(int16_t))
-        return nullptr;
-    auto samples = std::make_shared<std::vector<int16_t>>(work.size() / sizeof(int16_t));
-    std::memcpy(samples->data(), work.data(), samples->size() * sizeof(int16_t));
-    return samples;
+    return std::chrono::microseconds(samples * 1'000'000 / kSoundRate);
 }
 
 } // namespace
@@ -101,6 +52,11 @@ SoundPlayer::SoundPlayer() : thread_([this] { run(); })
 
 SoundPlayer::~SoundPlayer()
 {
+    {
+        std::lock_guard lock(queueMutex_);
+        posted_ -= queue_.size(); // sounds not yet started never will be
+        queue_.clear();
+    }
     post({Request::Kind::Quit, {}});
     thread_.join();
 }
@@ -137,8 +93,14 @@ void SoundPlayer::sync()
 
 std::string SoundPlayer::playing() const
 {
-    std::lock_guard lock(voiceMutex_);
-    return voices_.empty() ? std::string() : voices_.back().path;
+    std::lock_guard lock(playingMutex_);
+    return playing_;
+}
+
+void SoundPlayer::setPlaying(const std::string& path)
+{
+    std::lock_guard lock(playingMutex_);
+    playing_ = path;
 }
 
 void SoundPlayer::post(Request request)
@@ -157,21 +119,13 @@ void SoundPlayer::run()
     std::unique_lock lock(queueMutex_);
     for (;;) {
         if (queue_.empty()) {
-            // Close the device once it has been silent for a while; the wait
-            // also ends when a sound comes to its end in the mixer.
-            if (device_ && silent()) {
-                if (!closeAt_)
-                    closeAt_ = Clock::now() + kCloseAfterSilence;
-                if (Clock::now() >= *closeAt_) {
-                    lock.unlock();
-                    closeDevice();
-                    lock.lock();
-                    continue;
-                }
-                wake_.wait_until(lock, *closeAt_);
-            } else {
-                closeAt_.reset();
+            // The wait also ends when a sound once has been heard to its end.
+            if (!endsAt_)
                 wake_.wait(lock);
+            else if (wake_.wait_until(lock, *endsAt_) == std::cv_status::timeout && queue_.empty()) {
+                lock.unlock();
+                endWhenHeard();
+                lock.lock();
             }
             continue;
         }
@@ -182,12 +136,8 @@ void SoundPlayer::run()
         lock.lock();
         ++done_;
         handled_.notify_all();
-        if (request.kind == Request::Kind::Quit) {
-            // SDL keeps per-thread data, such as its last error, for any
-            // thread that calls it; this thread's goes with it.
-            SDL_TLSCleanup();
+        if (request.kind == Request::Kind::Quit)
             return;
-        }
     }
 }
 
@@ -195,180 +145,274 @@ void SoundPlayer::handle(const Request& request)
 {
     switch (request.kind) {
     case Request::Kind::Preload:
-        initAudio();
+        connect();
         for (std::string_view name : sound::kAll) {
             const std::string path = request.path + std::string(name);
             sounds_[path] = decodeWave(path);
         }
         break;
-    case Request::Kind::Start:
-        startVoice(request);
+    case Request::Kind::Start: {
+        auto known = sounds_.find(request.path);
+        if (known == sounds_.end())
+            known = sounds_.emplace(request.path, decodeWave(request.path)).first;
+        // The current sound is cut off even when the new one cannot be heard.
+        play(request, known->second && usable() ? known->second : nullptr);
         break;
+    }
     case Request::Kind::Stop:
-        addVoice({nullptr, {}, false, request.madeAt});
+        play(request, nullptr);
         break;
     case Request::Kind::Quit:
-        closeDevice();
-        if (audioReady_)
-            SDL_AudioQuit();
+        disconnect();
+        if (loop_) {
+            pa_threaded_mainloop_stop(loop_);
+            pa_threaded_mainloop_free(loop_);
+        }
         break;
     }
 }
 
-void SoundPlayer::startVoice(const Request& request)
+void SoundPlayer::play(const Request& request, std::shared_ptr<const Samples> samples)
 {
-    auto known = sounds_.find(request.path);
-    if (known == sounds_.end())
-        known = sounds_.emplace(request.path, decodeWave(request.path)).first;
-    if (known->second && openDevice()) {
-        addVoice({known->second, request.path, request.loop, request.madeAt});
-        SDL_PauseAudioDevice(device_, 0);
-    } else {
-        // The current sound is cut off even when the new one cannot be heard.
-        addVoice({nullptr, {}, false, request.madeAt});
+    endsAt_.reset();
+    setPlaying(samples ? request.path : std::string());
+    if (!stream_)
+        return;
+    pa_threaded_mainloop_lock(loop_);
+    // Where this request's sound goes: at once, or after what must still be
+    // heard of those before it.
+    std::optional<int64_t> after;
+    int64_t writeIndex = 0, readIndex = 0;
+    if ((current_ || keptUntil_) && refreshTiming()) {
+        const pa_timing_info& timing = *pa_stream_get_timing_info(stream_);
+        writeIndex = timing.write_index;
+        readIndex = timing.read_index;
+        // PipeWire reports well under a millisecond while a whole quantum is
+        // under way; no server is taken to be quicker than it was asked to be.
+        const auto behind = std::max<pa_usec_t>(timing.sink_usec, std::chrono::microseconds(kRenderedAhead).count());
+        const int64_t heard = readIndex - int64_t(pa_usec_to_bytes(behind, &kFormat));
+        const int64_t currentAt = writeIndex - (current_ ? current_->written : 0);
+        if (current_ && heard < currentAt) {
+            // Not heard yet: it plays for as long as it had before this
+            // request, and this one follows.
+            const int64_t had = bytesIn(request.madeAt - current_->madeAt);
+            after = currentAt + std::min(had, current_->loop ? current_->written : current_->bytes());
+        } else if (!current_) {
+            after = keptUntil_; // what a stop let be heard
+        }
+        // What the server has taken stays: a flush would have the sink take
+        // back what it rendered, and after a silence that can be a whole
+        // sound it reported as heard.
+        after = std::max(after.value_or(readIndex), readIndex);
+    }
+    keptUntil_.reset();
+    current_.reset();
+    // A paused stream plays again before it is given the sound: a sound
+    // written while it was paused was now and then not heard.
+    if (samples && pa_stream_is_corked(stream_) == 1) {
+        if (pa_operation* uncorked = pa_stream_cork(stream_, 0, nullptr, nullptr))
+            pa_operation_unref(uncorked);
+    }
+    // The new sound is written over what follows the part still to be heard:
+    // the server renders again what it may have rendered of that, and the
+    // new sound plays in its place. A stream with nothing on it is flushed.
+    if (!after) {
+        if (pa_operation* flushed = pa_stream_flush(stream_, nullptr, nullptr))
+            pa_operation_unref(flushed);
+    }
+    if (samples) {
+        current_ = Current{std::move(samples), request.loop, request.madeAt, 0};
+        write(*current_->samples, after);
+        current_->written = current_->bytes();
+        // A loop is written a second ahead, and at least over all that was
+        // written before.
+        const int64_t ahead = int64_t(pa_usec_to_bytes(2 * std::chrono::microseconds(kRequestAhead).count(), &kFormat));
+        if (request.loop)
+            writeCopies(std::max(ahead, after ? writeIndex - *after : 0) - current_->written);
+    }
+    const int64_t sounding = current_ ? current_->written : 0;
+    if (after && *after + sounding < writeIndex) {
+        // The rest of what was written before falls silent.
+        write(Samples(size_t(writeIndex - *after - sounding) / kFrame), *after + sounding);
+        if (current_)
+            current_->written = writeIndex - *after;
+    }
+    keptUntil_ = current_ ? std::nullopt : after;
+    const bool silent = !current_ && !after;
+    if (!silent && !request.loop)
+        endsAt_ = Clock::now() + lengthOf(((after ? *after - readIndex : 0) + sounding) / kFrame) + kRenderedAhead +
+                  kEndMargin;
+    if (pa_operation* corked = pa_stream_cork(stream_, silent, nullptr, nullptr))
+        pa_operation_unref(corked);
+    streaming_ = !silent;
+    pa_threaded_mainloop_unlock(loop_);
+}
+
+void SoundPlayer::endWhenHeard()
+{
+    endsAt_.reset();
+    setPlaying({});
+    streaming_ = false;
+    if (!stream_)
+        return;
+    pa_threaded_mainloop_lock(loop_);
+    current_.reset();
+    keptUntil_.reset();
+    if (pa_operation* corked = pa_stream_cork(stream_, 1, nullptr, nullptr))
+        pa_operation_unref(corked);
+    pa_threaded_mainloop_unlock(loop_);
+}
+
+void SoundPlayer::write(const Samples& samples, std::optional<int64_t> at)
+{
+    pa_stream_write(stream_, samples.data(), samples.size() * kFrame, nullptr, at.value_or(0),
+                    at ? PA_SEEK_ABSOLUTE : PA_SEEK_RELATIVE);
+}
+
+void SoundPlayer::writeCopies(int64_t atLeast)
+{
+    for (int64_t written = 0; written < atLeast; written += int64_t(current_->samples->size()) * kFrame) {
+        write(*current_->samples, std::nullopt);
+        current_->written += int64_t(current_->samples->size()) * kFrame;
     }
 }
 
-void SoundPlayer::addVoice(Voice voice)
+bool SoundPlayer::refreshTiming()
 {
-    std::lock_guard lock(voiceMutex_);
-    if (!device_) {
-        voices_.clear();
-        if (!voice.samples)
-            return;
-    }
-    if (!voices_.empty()) {
-        // A voice already heard is cut off at once. One the device has not
-        // yet reached is heard for as long as it had before this one came,
-        // and this one follows it.
-        Voice& before = voices_.back();
-        const auto gap = std::chrono::duration_cast<std::chrono::microseconds>(voice.madeAt - before.madeAt);
-        before.lasts = before.played > 0 ? 0 : size_t(std::max<int64_t>(gap.count(), 0)) * kRate / 1'000'000;
-    }
-    voices_.push_back(std::move(voice));
-    while (voices_.size() > kMostVoices)
-        voices_.pop_front();
-}
-
-void SoundPlayer::clearVoices()
-{
-    std::lock_guard lock(voiceMutex_);
-    voices_.clear();
-}
-
-bool SoundPlayer::silent() const
-{
-    std::lock_guard lock(voiceMutex_);
-    return std::none_of(voices_.begin(), voices_.end(), [](const Voice& voice) { return voice.samples != nullptr; });
-}
-
-bool SoundPlayer::initAudio()
-{
-    if (audioReady_)
-        return true;
-    if (Clock::now() < nextInitAttempt_)
+    pa_operation* update = pa_stream_update_timing_info(stream_, &SoundPlayer::onDone, this);
+    if (!update)
         return false;
-    nextInitAttempt_ = Clock::now() + kRetryAfter;
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Glint Galore");
-    // A data chunk cut short makes the file undecodable, not a partial sound.
-    SDL_SetHint(SDL_HINT_WAVE_TRUNCATION, "strict");
-    // Later attempts look only for the kind of sound server that worked,
-    // so that one gone away is not replaced by a noisy search of others.
-    audioReady_ = SDL_AudioInit(driver_.empty() ? nullptr : driver_.c_str()) == 0;
-    if (audioReady_)
-        driver_ = SDL_GetCurrentAudioDriver();
-    return audioReady_;
-}
-
-void SoundPlayer::restartAudio()
-{
-    if (audioReady_)
-        SDL_AudioQuit();
-    audioReady_ = false;
-    if (heardBefore_ && !lossReported_)
-        std::fputs("glint-galore: the sound device went away; playing on without sound\n", stderr);
-    lossReported_ = lossReported_ || heardBefore_;
-}
-
-bool SoundPlayer::openDevice()
-{
-    if (device_ && SDL_GetAudioDeviceStatus(device_) != SDL_AUDIO_STOPPED)
-        return true;
-    if (device_) {
-        // The sound server went away while a sound played.
-        closeDevice();
-        restartAudio();
+    const pa_usec_t deadline = pa_rtclock_now() + kAnswerWithin;
+    while (pa_operation_get_state(update) == PA_OPERATION_RUNNING && await(deadline)) {
     }
-    if (!initAudio())
+    const bool answered = pa_operation_get_state(update) == PA_OPERATION_DONE;
+    pa_operation_unref(update);
+    if (!answered) {
+        pa_context_disconnect(context_); // the next sound finds it gone
         return false;
-    SDL_AudioSpec want{};
-    want.freq = kRate;
-    want.format = kFormat;
-    want.channels = kChannels;
-    want.samples = kDeviceFrames;
-    want.callback = &SoundPlayer::mix;
-    want.userdata = this;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
-    // Without a device, perhaps because the server went away while none was
-    // open, the next attempt starts from scratch, which also finds a server
-    // that has come back.
-    if (!device_)
-        restartAudio();
-    heardBefore_ = heardBefore_ || device_ != 0;
-    return device_ != 0;
+    }
+    const pa_timing_info* timing = pa_stream_get_timing_info(stream_);
+    return timing && !timing->read_index_corrupt && !timing->write_index_corrupt;
 }
 
-void SoundPlayer::closeDevice()
+bool SoundPlayer::usable()
 {
-    closeAt_.reset();
-    if (const uint32_t device = device_.exchange(0))
-        SDL_CloseAudioDevice(device);
-    clearVoices();
+    if (stream_) {
+        pa_threaded_mainloop_lock(loop_);
+        const bool ready = pa_stream_get_state(stream_) == PA_STREAM_READY;
+        pa_threaded_mainloop_unlock(loop_);
+        if (ready)
+            return true;
+        disconnect();
+        if (!reported_)
+            std::fputs("glint-galore: the sound server went away; playing on without sound\n", stderr);
+        reported_ = true;
+    }
+    return Clock::now() >= nextConnect_ && connect();
 }
 
-void SoundPlayer::mix(void* self, uint8_t* stream, int length)
+bool SoundPlayer::connect()
+{
+    nextConnect_ = Clock::now() + kRetryAfter;
+    if (!loop_) {
+        loop_ = pa_threaded_mainloop_new();
+        pa_threaded_mainloop_start(loop_);
+    }
+    pa_threaded_mainloop_lock(loop_);
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Glint Galore");
+    pa_context_set_state_callback(context_, &SoundPlayer::onContextState, this);
+    // Never start a server of our own: the desktop's is the one to use.
+    const pa_usec_t deadline = pa_rtclock_now() + kAnswerWithin;
+    bool ready = pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) >= 0;
+    for (pa_context_state_t state; ready && (state = pa_context_get_state(context_)) != PA_CONTEXT_READY;)
+        ready = PA_CONTEXT_IS_GOOD(state) && await(deadline);
+    if (ready) {
+        stream_ = pa_stream_new(context_, "Glint Galore", &kFormat, nullptr);
+        pa_stream_set_state_callback(stream_, &SoundPlayer::onStreamState, this);
+        pa_stream_set_write_callback(stream_, &SoundPlayer::onWritable, this);
+        const auto request = uint32_t(pa_usec_to_bytes(std::chrono::microseconds(kRequestAhead).count(), &kFormat));
+        const auto rendered = uint32_t(pa_usec_to_bytes(std::chrono::microseconds(kRenderedAhead).count(), &kFormat));
+        // A sound starts as soon as its first sample is there.
+        const pa_buffer_attr buffer{uint32_t(-1), 2 * request + rendered, kFrame, request, uint32_t(-1)};
+        ready = pa_stream_connect_playback(stream_, nullptr, &buffer, PA_STREAM_START_CORKED, nullptr, nullptr) >= 0;
+        for (pa_stream_state_t state; ready && (state = pa_stream_get_state(stream_)) != PA_STREAM_READY;)
+            ready = PA_STREAM_IS_GOOD(state) && await(deadline);
+    }
+    pa_threaded_mainloop_unlock(loop_);
+    if (!ready) {
+        disconnect();
+        if (!reported_)
+            std::fputs("glint-galore: no sound server answers; playing on without sound\n", stderr);
+        reported_ = true;
+    }
+    return ready;
+}
+
+void SoundPlayer::disconnect()
+{
+    if (!loop_)
+        return;
+    pa_threaded_mainloop_lock(loop_);
+    if (stream_) {
+        pa_stream_set_state_callback(stream_, nullptr, nullptr);
+        pa_stream_set_write_callback(stream_, nullptr, nullptr);
+        pa_stream_disconnect(stream_);
+        pa_stream_unref(stream_);
+        stream_ = nullptr;
+    }
+    if (context_) {
+        pa_context_set_state_callback(context_, nullptr, nullptr);
+        pa_context_disconnect(context_);
+        pa_context_unref(context_);
+        context_ = nullptr;
+    }
+    current_.reset();
+    keptUntil_.reset();
+    pa_threaded_mainloop_unlock(loop_);
+    endsAt_.reset();
+    streaming_ = false;
+    setPlaying({});
+}
+
+// Waits, the loop locked, for the next signal from the server's callbacks;
+// false once `deadline` (on libpulse's clock) has passed.
+bool SoundPlayer::await(pa_usec_t deadline)
+{
+    if (pa_rtclock_now() >= deadline)
+        return false;
+    pa_time_event* timer = pa_context_rttime_new(context_, deadline, &SoundPlayer::onTimeout, this);
+    pa_threaded_mainloop_wait(loop_);
+    pa_threaded_mainloop_get_api(loop_)->time_free(timer);
+    return true;
+}
+
+void SoundPlayer::onTimeout(pa_mainloop_api*, pa_time_event*, const timeval*, void* self)
+{
+    pa_threaded_mainloop_signal(static_cast<SoundPlayer*>(self)->loop_, 0);
+}
+
+void SoundPlayer::onContextState(pa_context*, void* self)
+{
+    pa_threaded_mainloop_signal(static_cast<SoundPlayer*>(self)->loop_, 0);
+}
+
+void SoundPlayer::onStreamState(pa_stream*, void* self)
+{
+    pa_threaded_mainloop_signal(static_cast<SoundPlayer*>(self)->loop_, 0);
+}
+
+void SoundPlayer::onDone(pa_stream*, int, void* self)
+{
+    pa_threaded_mainloop_signal(static_cast<SoundPlayer*>(self)->loop_, 0);
+}
+
+// On the loop's thread: the server wants more. Only a loop has more to
+// give, a whole copy at a time.
+void SoundPlayer::onWritable(pa_stream*, size_t bytes, void* self)
 {
     auto& player = *static_cast<SoundPlayer*>(self);
-    auto* out = reinterpret_cast<int16_t*>(stream);
-    const size_t wanted = size_t(length) / sizeof(int16_t);
-    size_t filled = 0;
-    bool ended = false;
-    {
-        std::lock_guard lock(player.voiceMutex_);
-        std::deque<Voice>& voices = player.voices_;
-        while (filled < wanted && !voices.empty()) {
-            Voice& voice = voices.front();
-            if (voices.size() > 1 && (!voice.samples || voice.played >= voice.lasts)) {
-                voices.pop_front(); // its time is up: the next one takes over
-                continue;
-            }
-            if (!voice.samples) {
-                voices.clear(); // stopped
-                ended = true;
-                break;
-            }
-            const Samples& samples = *voice.samples;
-            const size_t n = std::min({wanted - filled, samples.size() - voice.at, voice.lasts - voice.played});
-            std::copy_n(samples.data() + voice.at, n, out + filled);
-            filled += n;
-            voice.at += n;
-            voice.played += n;
-            if (voice.at == samples.size()) {
-                voice.at = 0;
-                if (!voice.loop) {
-                    voices.pop_front();
-                    ended = voices.empty();
-                }
-            }
-        }
-    }
-    std::fill(out + filled, out + wanted, int16_t(0));
-    if (ended) {
-        // Lets the audio thread count down to closing the device.
-        std::lock_guard lock(player.queueMutex_);
-        player.wake_.notify_one();
-    }
+    if (player.current_ && player.current_->loop)
+        player.writeCopies(int64_t(bytes));
 }
 
 } // namespace glint::ui

@@ -1,18 +1,25 @@
 #pragma once
 
+#include "ui/wave_file.h"
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
-#include <vector>
+
+struct pa_context;
+struct pa_mainloop_api;
+struct pa_time_event;
+struct timeval;
+struct pa_stream;
+struct pa_threaded_mainloop;
 
 namespace glint::ui {
 
@@ -21,17 +28,21 @@ namespace glint::ui {
 // its reel stops must be heard meanwhile.
 //
 // The window's thread only queues requests; they return at once and never
-// touch the disk. A new sound cuts off the one playing at once, but one the
-// device has not yet begun to play is heard for as long as it had before
-// the next came: two requests that fall between two of the device's own
-// are both heard, so a reel stop a step or two after another is not lost.
-// The audio thread decodes each file once, opens the sound device when a
-// sound starts and closes it again after a short silence, so an idle game
-// costs no processor time for sound. A missing, empty, cut short, foreign
-// or unreadable file, a named pipe or a directory is never heard and never
-// blocks. Without a sound device the game is silent; if the
-// device goes away while the game runs, one line on stderr says so, and the
-// player looks for it again, at most every few seconds, when a sound starts.
+// touch the disk. Sound goes to a PulseAudio-protocol server (PulseAudio
+// itself, or PipeWire's pipewire-pulse) through one stream, and each sound
+// is written to it whole, ahead of time, so that neither the game nor the
+// server has to wake often while it plays; a loop is written a copy at a
+// time. The stream is paused whenever nothing plays.
+//
+// A new sound cuts off the one playing at once, but one the server has not
+// yet begun to play is heard for as long as it had before the next came,
+// and the next follows it: a reel stop a step or two after another is not
+// lost. A missing, empty, cut short, foreign or unreadable file, a named
+// pipe or a directory is never heard and never blocks, and still cuts off
+// the current sound. Without a server the game is silent and says so once
+// on stderr; if the server goes away while the game runs, one line says so
+// and the player looks for it again, at most every few seconds, when a
+// sound starts.
 class SoundPlayer {
 public:
     SoundPlayer();
@@ -41,7 +52,7 @@ public:
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     // Decodes the game's sounds from `soundDir` (ending with a separator) on
-    // the audio thread, and gets the sound device ready.
+    // the audio thread, and connects to the sound server.
     void preload(const std::string& soundDir);
     // Cuts off the current sound and starts `path`, once or looping. A file
     // outside the game's list is decoded on first use, off this thread.
@@ -61,10 +72,10 @@ public:
     void sync();
     // The file playing now; empty when silent.
     std::string playing() const;
-    bool deviceOpen() const { return device_.load() != 0; }
+    // Whether the server is playing the stream (it is paused when silent).
+    bool streaming() const { return streaming_; }
 
 private:
-    using Samples = std::vector<int16_t>;
     using Clock = std::chrono::steady_clock;
 
     struct Request {
@@ -74,34 +85,39 @@ private:
         Clock::time_point madeAt{};
     };
 
-    // A sound on the device's timeline, shared with SDL's mixing thread.
-    struct Voice {
-        std::shared_ptr<const Samples> samples; // null for silence
-        std::string path;
+    // The sound on the stream now. Positions are the stream's write index,
+    // in bytes; shared with the server's callbacks under the loop's lock.
+    struct Current {
+        std::shared_ptr<const Samples> samples;
         bool loop = false;
         Clock::time_point madeAt{};
-        size_t at = 0;     // the next sample
-        size_t played = 0; // samples mixed so far
-        size_t lasts = std::numeric_limits<size_t>::max(); // samples until the next voice takes over
+        int64_t written = 0; // bytes of it (and its copies) written so far
+        int64_t bytes() const { return int64_t(samples->size()) * int64_t(sizeof(int16_t)); }
     };
 
     void post(Request request);
     void run();
     void handle(const Request& request);
-    void startVoice(const Request& request);
-    void addVoice(Voice voice);
-    void clearVoices();
-    bool silent() const;
-    bool openDevice();
-    void closeDevice();
-    bool initAudio();
-    void restartAudio();
-    static void mix(void* self, uint8_t* stream, int length);
+    void play(const Request& request, std::shared_ptr<const Samples> samples);
+    void endWhenHeard();
+    bool connect();
+    void disconnect();
+    bool usable();
+    bool refreshTiming();
+    bool await(uint64_t deadline);
+    void writeCopies(int64_t atLeast);
+    void write(const Samples& samples, std::optional<int64_t> at);
+    void setPlaying(const std::string& path);
+    static void onContextState(pa_context* context, void* self);
+    static void onStreamState(pa_stream* stream, void* self);
+    static void onWritable(pa_stream* stream, size_t bytes, void* self);
+    static void onDone(pa_stream* stream, int success, void* self);
+    static void onTimeout(pa_mainloop_api* api, pa_time_event* event, const timeval* at, void* self);
 
     bool muted_ = false; // the window's thread only
 
     std::mutex queueMutex_;
-    std::condition_variable wake_;    // a request came or a sound ended
+    std::condition_variable wake_;    // a request came
     std::condition_variable handled_; // the audio thread finished a request
     std::deque<Request> queue_;
     uint64_t posted_ = 0;
@@ -109,17 +125,21 @@ private:
 
     // The audio thread's own.
     std::map<std::string, std::shared_ptr<const Samples>> sounds_;
-    bool audioReady_ = false;
-    std::string driver_; // the kind of sound server found first
-    bool heardBefore_ = false;
-    bool lossReported_ = false;
-    Clock::time_point nextInitAttempt_{};
-    std::optional<Clock::time_point> closeAt_;
+    std::optional<Clock::time_point> endsAt_; // when the sound once is over
+    Clock::time_point nextConnect_{};
+    bool reported_ = false;
 
-    std::atomic<uint32_t> device_{0};
-    // The voice playing now, then any queued behind it.
-    mutable std::mutex voiceMutex_;
-    std::deque<Voice> voices_;
+    pa_threaded_mainloop* loop_ = nullptr;
+    pa_context* context_ = nullptr;
+    pa_stream* stream_ = nullptr;
+    // Under the loop's lock: the sound playing, and after a stop, where the
+    // part of the stopped sound still to be heard ends.
+    std::optional<Current> current_;
+    std::optional<int64_t> keptUntil_;
+
+    mutable std::mutex playingMutex_;
+    std::string playing_;
+    std::atomic<bool> streaming_{false};
 
     std::thread thread_; // last: starts once everything above exists
 };

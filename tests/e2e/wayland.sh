@@ -17,7 +17,7 @@ set -euo pipefail
 case=$1 program=$2
 work=$(mktemp -d) # mode 0700, as a runtime directory must be
 trap 'kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
-export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=glint-test SDL_AUDIODRIVER=dummy
+export XDG_RUNTIME_DIR=$work WAYLAND_DISPLAY=glint-test PULSE_SERVER=unix:/nonexistent
 weston --backend=headless-backend.so --use-pixman --debug --no-config --idle-time=0 --socket=$WAYLAND_DISPLAY \
     --scale=$([ "$case" = start ] && echo 2 || echo 1) >"$work/weston.log" 2>&1 & weston=$!
 until [ -S "$work/$WAYLAND_DISPLAY" ]; do kill -0 $weston 2>/dev/null && sleep 0.1 || { cat "$work/weston.log"; exit 1; }; done

@@ -66,7 +66,7 @@ test_deb() {
     check "the package says $field" has_line "$scratch/control" "$field"
   done
   depends=$(sed -n 's/^Depends: //p' "$scratch/control" | tr ',' '\n' | sed 's/^ *//; s/ .*//')
-  for needed in libqt6widgets6 libsdl2-2.0-0 fonts-liberation fonts-dejavu-core; do
+  for needed in libqt6widgets6 libpulse0 libsndfile1 fonts-liberation fonts-dejavu-core; do
     check "the package depends on $needed" grep -qxF "$needed" <<<"$depends"
   done
   check "the package depends on qt6-wayland" grep -qxF qt6-wayland <<<"$depends"

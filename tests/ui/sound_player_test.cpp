@@ -3,12 +3,14 @@
 
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -20,9 +22,9 @@
 #include <utility>
 #include <vector>
 
-// The player's rules seen through its own interface, on SDL's "dummy" audio
-// driver (set by the test's environment): it plays in real time without a
-// sound server, so sounds end, loop and are replaced as on a real device.
+// The player's rules seen through its own interface, playing into a private
+// PulseAudio server's null sink, which plays in real time without a sound
+// card, so sounds end, loop and are replaced as on a real one.
 namespace glint::ui::test {
 namespace {
 
@@ -43,8 +45,49 @@ QByteArray wave(int frames, int promised, char level = '\x10')
     return bytes;
 }
 
+// A private PulseAudio server for the test, in the test's own directory,
+// and what its null sink plays, recorded as raw samples. The recorder also
+// keeps the null sink playing in real time: left alone, it renders two
+// seconds ahead and a new sound waits for them.
+class SoundServer {
+public:
+    explicit SoundServer(const QString& dir) : recording_(dir + "/heard.raw")
+    {
+        QProcess start;
+        start.start("bash", {"-c", ". \"$0\"; start_sound_server pulseaudio \"$1\" heard >&2 && echo $sound_server",
+                             GLINT_BUNDLED_DATA_DIR "/../tools/sound-servers.sh", dir});
+        start.waitForFinished();
+        group_ = start.readAllStandardOutput().trimmed().toInt();
+        qputenv("PULSE_SERVER", "unix:" + dir.toUtf8() + "/pulse/native");
+        recorder_.setStandardOutputFile(recording_);
+        recorder_.start("parec", {"-d", "heard.monitor", "--raw", "--format=s16le", "--rate=44100", "--channels=1",
+                                  "--latency-msec=10"});
+        for (int i = 0; i < 100 && QFileInfo(recording_).size() == 0; ++i)
+            std::this_thread::sleep_for(20ms);
+    }
+    ~SoundServer()
+    {
+        recorder_.kill();
+        recorder_.waitForFinished();
+        ::kill(-group_, SIGKILL);
+    }
+    bool started() const { return group_ > 0 && QFileInfo(recording_).size() > 0; }
+    void stopAnswering() const { ::kill(-group_, SIGSTOP); }
+    QByteArray heard() const
+    {
+        QFile file(recording_);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private:
+    QString recording_;
+    QProcess recorder_;
+    pid_t group_ = 0;
+};
+
 class SoundPlayerTest : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_TRUE(server.started()); }
     std::string path(std::string_view name) const { return dir.path().toStdString() + "/" + std::string(name); }
     void write(std::string_view name, const QByteArray& bytes) const
     {
@@ -59,6 +102,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    SoundServer server{dir.path() + "/server"};
     SoundPlayer player;
 };
 
@@ -140,52 +184,60 @@ TEST_F(SoundPlayerTest, OneSoundAtATimeLoopingOnlyWhenAskedAndSilencedByStopOrMu
                 std::this_thread::sleep_for(400ms);
         }
         EXPECT_EQ(playing(), expected);
+        // Once a sound has had time to end, the server no longer plays the stream.
+        if (steps.back() == Wait) {
+            EXPECT_EQ(player.streaming(), !expected.empty());
+        }
     }
 }
 
-TEST_F(SoundPlayerTest, TheDeviceIsOpenOnlyWhileSoundsPlayAndShortlyAfter)
+TEST_F(SoundPlayerTest, AServerThatStopsAnsweringHoldsNeitherTheSoundsNorClosing)
 {
     write("a.wav", wave(kFifth, kFifth));
-    player.start(path("a.wav"), false);
-    player.sync();
-    EXPECT_TRUE(player.deviceOpen());
-    std::this_thread::sleep_for(1200ms); // the sound, then half a second of silence
-    EXPECT_FALSE(player.deviceOpen());
-    player.start(path("a.wav"), true);
-    std::this_thread::sleep_for(1200ms);
-    EXPECT_TRUE(player.deviceOpen());
+    const auto before = std::chrono::steady_clock::now();
+    {
+        SoundPlayer stalled;
+        stalled.start(path("a.wav"), true);
+        stalled.sync();
+        server.stopAnswering();
+        for (int i = 0; i < 10; ++i)
+            stalled.start(path("a.wav"), i % 2);
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 1500ms);
 }
 
-TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheDeviceReachedItIsHeardUntilTheNextOne)
+TEST(SoundPlayerWithoutAServer, IsSilentAndSaysSoInOneLine)
 {
-    // SDL's "disk" driver writes what it plays to a file, in real time and
-    // in steps as long as a sound card's.
-    const std::string played = path("played.raw");
-    qputenv("SDL_AUDIODRIVER", "disk");
-    qputenv("SDL_DISKAUDIOFILE", QByteArray::fromStdString(played));
-    const auto restore = qScopeGuard([] { qputenv("SDL_AUDIODRIVER", "dummy"); });
+    qputenv("PULSE_SERVER", "unix:/nonexistent");
+    ::testing::internal::CaptureStderr();
+    {
+        SoundPlayer player;
+        for (bool loop : {false, true, false})
+            player.start(GLINT_BUNDLED_DATA_DIR "/sound/LEFT.WAV", loop);
+        player.sync();
+        EXPECT_EQ(player.playing(), "");
+    }
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "glint-galore: no sound server answers; playing on without sound\n");
+}
+
+TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheServerPlayedItIsHeardUntilTheNextOne)
+{
     write("loop.wav", wave(kFifth, kFifth, '\x11'));
     write("first.wav", wave(kFifth, kFifth, '\x22'));
     write("next.wav", wave(kFifth, kFifth, '\x33'));
-    {
-        SoundPlayer disk;
-        disk.start(path("loop.wav"), true);
-        std::this_thread::sleep_for(100ms);
-        // Far less than a device step apart, as two reels coming to rest.
-        disk.start(path("first.wav"), false);
-        std::this_thread::sleep_for(3ms);
-        disk.start(path("next.wav"), false);
-        std::this_thread::sleep_for(300ms);
-    }
-    QFile file(QString::fromStdString(played));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    std::vector<int16_t> samples(size_t(bytes.size()) / 2);
-    std::copy_n(bytes.data(), samples.size() * 2, reinterpret_cast<char*>(samples.data()));
+    player.start(path("loop.wav"), true);
+    std::this_thread::sleep_for(100ms);
+    // Far less apart than the server renders ahead, as two reels coming to rest.
+    player.start(path("first.wav"), false);
+    std::this_thread::sleep_for(3ms);
+    player.start(path("next.wav"), false);
+    std::this_thread::sleep_for(400ms);
     // The sounds follow each other without overlap: the loop, at least the
     // 3 ms between the two requests of the first, then all of the next.
     std::vector<std::pair<int16_t, size_t>> runs;
-    for (int16_t sample : samples) {
+    const QByteArray heard = server.heard();
+    for (qsizetype at = 0; at + 1 < heard.size(); at += 2) {
+        const auto sample = qFromLittleEndian<int16_t>(heard.data() + at);
         if (runs.empty() || runs.back().first != sample)
             runs.push_back({sample, 0});
         ++runs.back().second;
