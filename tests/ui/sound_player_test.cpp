@@ -227,13 +227,17 @@ TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheServerPlayedItIsHeardUntilTheNextOn
     write("next.wav", wave(kFifth, kFifth, '\x33'));
     player.start(path("loop.wav"), true);
     std::this_thread::sleep_for(100ms);
-    // Far less apart than the server renders ahead, as two reels coming to rest.
+    // Two steps apart, less than the server renders ahead, as the left and
+    // middle reels coming to rest.
     player.start(path("first.wav"), false);
-    std::this_thread::sleep_for(3ms);
+    std::this_thread::sleep_for(20ms);
     player.start(path("next.wav"), false);
-    std::this_thread::sleep_for(400ms);
-    // The sounds follow each other without overlap: the loop, at least the
-    // 3 ms between the two requests of the first, then all of the next.
+    // Long enough for all of it to be recorded on a busy machine too.
+    std::this_thread::sleep_for(1s);
+    // The sounds follow each other without overlap: the loop, most of the
+    // 20 ms between the two requests of the first, then the next. A starved
+    // machine may write a sound a few milliseconds after the server passed
+    // where it was meant to start; it then loses that much of its start.
     std::vector<std::pair<int16_t, size_t>> runs;
     const QByteArray heard = server.heard();
     for (qsizetype at = 0; at + 1 < heard.size(); at += 2) {
@@ -246,9 +250,10 @@ TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheServerPlayedItIsHeardUntilTheNextOn
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_EQ(runs[0].first, 0x1111);
     EXPECT_EQ(runs[1].first, 0x2222);
-    EXPECT_GE(runs[1].second, 44100u * 3 / 1000);
+    EXPECT_GE(runs[1].second, 44100u * 10 / 1000);
     EXPECT_EQ(runs[2].first, 0x3333);
-    EXPECT_EQ(runs[2].second, size_t(kFifth));
+    EXPECT_GE(runs[2].second, size_t(kFifth) - 44100u * 10 / 1000);
+    EXPECT_LE(runs[2].second, size_t(kFifth));
 }
 
 } // namespace
