@@ -4,13 +4,14 @@
 // Prints "first-paint=MS".
 // Usage: glint-bench-bare_window --launched-at=SECONDS  (seconds since the
 // epoch at which the parent started this program)
-//        glint-bench-bare_window --idle
+//        glint-bench-bare_window --idle  (left open, flashing a lamp-sized patch)
 
 #include "bench_support.h"
 
 #include "ui/form1_layout.h"
 
 #include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
@@ -50,6 +51,12 @@ int main(int argc, char* argv[])
     FirstPaint watcher;
     if (!idle)
         window.installEventFilter(&watcher);
+    // Left open, it repaints a lamp-sized patch as often as the game's idle
+    // lamps flash, so the two are compared doing the same visible work.
+    QTimer flash;
+    QObject::connect(&flash, &QTimer::timeout, &window, [&window] { window.update(424, 0, 50, 40); });
+    if (idle)
+        flash.start(300);
     window.show();
     QApplication::exec();
     if (!idle)
