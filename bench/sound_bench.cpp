@@ -276,7 +276,7 @@ int main(int argc, char* argv[])
     window->findChild<QWidget*>(QStringLiteral("ml"))->installEventFilter(&steps);
     glint::bench::Player player(*window);
     std::vector<double> delays;
-    int asked = 0;
+    int asked = 0, spin = 0;
     auto heard = [&](std::initializer_list<std::string_view> names, double askedAt) {
         ++asked;
         std::optional<double> first;
@@ -286,9 +286,11 @@ int main(int argc, char* argv[])
         }
         if (first)
             delays.push_back((*first - askedAt) * 1000);
+        else // which one, for whoever looks into it
+            std::fprintf(stderr, "glint-bench-sound: %s not heard in spin %d\n", names.begin()->data(), spin);
     };
     namespace s = glint::sound;
-    for (int i = 0; i < spins; ++i) {
+    for (; spin < spins; ++spin) {
         steps.paints.clear();
         const glint::bench::Play play = player.playOnce();
         std::vector<double> paints;
