@@ -6,6 +6,7 @@
 #include "ui/font_warm_up.h"
 #include "ui/form1.h"
 #include "ui/picture_table.h"
+#include "ui/translation.h"
 #include "ui/window_system.h"
 
 #include <QApplication>
@@ -47,6 +48,8 @@ int main(int argc, char* argv[])
     glint::ui::FontWarmUp fonts;
     const auto app = glint::ui::openApplication(argc, argv);
     fonts.applicationReady();
+    const glint::ui::Translations translations(
+        glint::ui::preferredLanguages([](const char* name) { return qgetenv(name); }), glint::ui::translationsDir());
     QApplication::setApplicationName(QString::fromLatin1(glint::kAppTitle));
     QApplication::setApplicationVersion(QString::fromStdString(versionNumber()));
 #ifdef GLINT_APP_ID

@@ -1,5 +1,6 @@
 #include "core/machine.h"
 #include "core/sounds.h"
+#include "core/texts.h"
 
 namespace glint {
 
@@ -7,7 +8,7 @@ namespace {
 
 const char* trueFalse(bool flag)
 {
-    return flag ? "True" : "False";
+    return flag ? text::kTrue.english : text::kFalse.english;
 }
 
 } // namespace
@@ -34,21 +35,9 @@ void Machine::Timer2_Timer()
     if (holdAllowed)
         stopSound();
     holdAllowed = false;
-    switch (attractStep) {
-    case 1:
-        ui.status.caption = "Please Insert Some Money To Play";
-        break;
-    case 2:
-        ui.status.caption = "KQProductions Present...";
-        break;
-    case 3:
-        ui.status.caption = "$$-Glint Galore-$$";
+    ui.status.caption = text::kAttract.at(static_cast<size_t>(attractStep - 1)).english;
+    if (attractStep == 3)
         playSound(sound::kTheme, sound::kOnce);
-        break;
-    default:
-        ui.status.caption = "\u00A9 2026 KQProductions";
-        break;
-    }
 }
 
 } // namespace glint

@@ -1,4 +1,5 @@
 #include "core/controls.h"
+#include "core/texts.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,19 +38,19 @@ void Timer::setEnabled(bool on)
 
 Form1Controls::Form1Controls()
 {
-    status = {"###########INITIALISING###########", kStatusGreen};
+    status = {text::kInitialising.english, kStatusGreen};
     for (Image* cell : {&tl, &tm, &tr, &ml, &mm, &mr, &bl, &bm, &br})
         cell->picture = kPoundPicture;
     Label4.caption = "Label4";
     Label5.caption = "Label5";
     Label6.caption = "Label6";
     Label7.caption = "Label7";
-    static const char* const kRungCaptions[8] = {"1", "2", "3", "Bonus", "5", "6", "7", "8"};
+    static const char* const kRungCaptions[8] = {"1", "2", "3", text::kBonusRung.english, "5", "6", "7", "8"};
     for (size_t i = 0; i < Trail.size(); ++i)
         Trail[i].caption = kRungCaptions[i];
     for (Image& l : bonus)
         l.picture = kArrowPicture;
-    trailHeldLight = {"Trail Held", kGrey};
+    trailHeldLight = {text::kTrailHeld.english, kGrey};
     nopoints.caption = "Label2";
     prizeMoney.text = "Text1";
     cashpot.text = "Text1";

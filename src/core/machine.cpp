@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/texts.h"
 
 #include <charconv>
 
@@ -35,7 +36,7 @@ int32_t Machine::stripEntry(const ListBox& strip, int32_t position)
 
 std::string Machine::playsText()
 {
-    return "Plays: " + platform_.formatCurrency(credit);
+    return fill(text::kPlays, platform_.formatCurrency(credit));
 }
 
 std::array<int32_t, 3> Machine::winLine() const

@@ -1,5 +1,6 @@
 #include "core/machine.h"
 #include "core/strips.h"
+#include "core/texts.h"
 
 namespace glint {
 
@@ -7,7 +8,8 @@ void Machine::Form_Load()
 {
     flashPhase = 0;
     cheatCount = 0;
-    featureNames = {"Respin", "Boost", "Selector", "Random", "Number Run", "HI/LO Climb"};
+    for (size_t i = 0; i < featureNames.size(); ++i)
+        featureNames[i] = text::kFeatures.at(i).english;
     holdLeft = holdMiddle = holdRight = holdAllowed = false;
     attractStep = 0;
     credit = Money();

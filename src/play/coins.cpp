@@ -1,6 +1,7 @@
 #include "core/machine.h"
 #include "core/sounds.h"
 #include "core/saturate.h"
+#include "core/texts.h"
 
 namespace glint {
 
@@ -8,7 +9,7 @@ void Machine::Command3_Click()
 {
     coins = saturatingAdd(coins, -1);
     if (coins <= 0) {
-        platform_.messageBox("Your Skint.. go home!");
+        platform_.messageBox(text::kSkint.english);
         return;
     }
     credit += Money::fromWhole(1);
@@ -21,13 +22,13 @@ void Machine::Command3_Click()
 void Machine::Command5_Click()
 {
     coins = saturatingAdd(coins, 5);
-    platform_.messageBox("Give me more Money");
+    platform_.messageBox(text::kMoreMoney.english);
 }
 
 void Machine::Command4_Click()
 {
     cheatCount = saturatingAdd(cheatCount, 5);
-    ui.status.caption = "Cheater! - " + std::to_string(cheatCount);
+    ui.status.caption = fill(text::kCheater, std::to_string(cheatCount));
     playSound(sound::kCheat, sound::kOnce);
 }
 

@@ -1,12 +1,13 @@
 #include "core/machine.h"
+#include "core/texts.h"
 
 namespace glint {
 
 namespace {
 
 struct ReelButton {
-    const char* holdText;
-    const char* cancelText;
+    PlayerText holdText;
+    PlayerText cancelText;
 };
 
 } // namespace
@@ -31,21 +32,21 @@ void Machine::holdOrNudge(Reel reel)
     bool* hold = &holdLeft;
     int32_t* position = &reelLeft;
     const ListBox* strip = &ui.List1;
-    ReelButton texts{"Holding Left", "Cancel Left"};
+    ReelButton texts{text::kHoldingLeft, text::kCancelLeft};
     if (reel == Reel::Middle) {
         hold = &holdMiddle;
         position = &reelMiddle;
         strip = &ui.List2;
-        texts = {"Holding Middle", "Cancel Middle"};
+        texts = {text::kHoldingMiddle, text::kCancelMiddle};
     } else if (reel == Reel::Right) {
         hold = &holdRight;
         position = &reelRight;
         strip = &ui.List3;
-        texts = {"Holding Right", "Cancel Right"};
+        texts = {text::kHoldingRight, text::kCancelRight};
     }
 
     if (holdAllowed) {
-        ui.status.caption = *hold ? texts.cancelText : texts.holdText;
+        ui.status.caption = (*hold ? texts.cancelText : texts.holdText).english;
         *hold = !*hold;
     }
     if (nudges <= 0)

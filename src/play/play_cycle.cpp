@@ -1,5 +1,6 @@
 #include "core/machine.h"
 #include "core/sounds.h"
+#include "core/texts.h"
 
 namespace glint {
 
@@ -55,7 +56,7 @@ void Machine::Command2_Click()
     if (holdDraw <= 0) {
         holdAllowed = true;
         playSound(sound::kHold, sound::kLoop);
-        ui.status.caption = "Hold Any?";
+        ui.status.caption = text::kHoldAny.english;
     }
     const int32_t trailHoldDraw = rnd.below(4) - cheatCount;
     if (trailHoldDraw == 0) {
@@ -71,7 +72,7 @@ void Machine::Command2_Click()
 
 void Machine::showNudges()
 {
-    ui.status.caption = std::to_string(nudges) + " nudges";
+    ui.status.caption = fill(text::kNudges, std::to_string(nudges));
     if (nudges == 0) {
         ui.status.caption = playsText();
         stopSound();

@@ -1,5 +1,6 @@
 #include "core/machine.h"
 #include "core/sounds.h"
+#include "core/texts.h"
 
 namespace glint {
 
@@ -11,8 +12,8 @@ constexpr int16_t kPastTheLadder = 9;
 
 void Machine::scoreSpin()
 {
-    ui.myDebug.addItem("TOTALPOINTS: " + std::to_string(trailPoints));
-    ui.myDebug.addItem("THVale: " + std::to_string(heldTrailPoints));
+    ui.myDebug.addItem(fill(text::kTotalPoints, std::to_string(trailPoints)));
+    ui.myDebug.addItem(fill(text::kHeldPoints, std::to_string(heldTrailPoints)));
     if (trailPoints == kBonusRung && nudges != 0)
         nudges = 0;
     showTrail(trailPoints);
@@ -24,13 +25,13 @@ void Machine::scoreSpin()
     if (threeInARow) {
         stopBonus();
         holdAllowed = false;
-        ui.status.caption = "$$-3 IN A ROW-$$";
+        ui.status.caption = text::kThreeInARow.english;
         showTrail(8);
         nudges = 0;
         trailPoints = kPastTheLadder;
         playSound(sound::kThreeInARow, sound::kOnce);
     } else if (trailPoints == kBonusRung) {
-        ui.status.caption = "!!!BONUS!!!";
+        ui.status.caption = text::kBonus.english;
         holdAllowed = false;
         startBonus();
         playSound(sound::kBonusSpin, sound::kLoop);

@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/texts.h"
 
 namespace glint {
 
@@ -21,7 +22,7 @@ void Machine::showTrail(int32_t position)
     // Beyond the ladder: the top of the trail resets the trail.
     nudges = 0;
     holdAllowed = false;
-    ui.status.caption = "$$-ROOT SOME GLINT-$$";
+    ui.status.caption = text::kTrailTop.english;
     trailPoints = 0;
     trailHeld = false;
     showTrail(8);

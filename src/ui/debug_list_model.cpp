@@ -1,5 +1,7 @@
 #include "ui/debug_list_model.h"
 
+#include "ui/translation.h"
+
 namespace glint::ui {
 
 DebugListModel::DebugListModel(const ListBox& list, QObject* parent) : QAbstractListModel(parent), list_(list)
@@ -16,7 +18,7 @@ QVariant DebugListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= shown_)
         return {};
-    return QString::fromStdString(list_.items[size_t(index.row())]);
+    return shownText(list_.items[size_t(index.row())]);
 }
 
 void DebugListModel::refresh()

@@ -6,9 +6,11 @@
 #include "ui/design_widgets.h"
 #include "ui/keyboard_play.h"
 #include "ui/trace_view.h"
+#include "ui/translation.h"
 #include "ui/window_system.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +30,12 @@ namespace {
 std::string assetRoot(const QString& dataDir)
 {
     return QFile::encodeName(dataDir).toStdString();
+}
+
+// A text of the layout in the player's language.
+QString layoutText(const char* english)
+{
+    return *english ? QCoreApplication::translate("Form1", english) : QString();
 }
 
 QFont fontFor(FontRole role)
@@ -83,17 +91,18 @@ void Form1::buildControls()
         return;
     controlsBuilt_ = true;
     setWindowIcon(PictureTable::appIcon());
-    setAccessibleDescription(QStringLiteral("Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle "
-                                            "and right reel, C inserts a coin, M turns the sound off or on."));
+    setAccessibleDescription(QCoreApplication::translate(
+        "Form1", "Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle and right reel, C inserts a "
+                 "coin, M turns the sound off or on."));
     for (const ControlSpec& control : form1Layout()) {
         QWidget* widget = build(control);
         widget->setObjectName(QLatin1String(control.name));
         widget->setGeometry(control.x, control.y, control.width, control.height);
         widget->setVisible(control.visible);
         if (control.accessibleName)
-            widget->setAccessibleName(QString::fromUtf8(control.accessibleName));
+            widget->setAccessibleName(layoutText(control.accessibleName));
         if (control.toolTip)
-            widget->setToolTip(QString::fromUtf8(control.toolTip));
+            widget->setToolTip(layoutText(control.toolTip));
         if (control.picture != kNoPicture)
             static_cast<ImageWidget*>(widget)->setPicture(platform_.pictures().pixmap(control.picture),
                                                           platform_.pictures().sharp(control.picture));
@@ -134,7 +143,7 @@ QWidget* Form1::build(const ControlSpec& control)
         return new ShapeWidget(this, toQColor(control.fill), toQColor(control.fill));
     case ControlKind::Label: {
         QLabel* label = std::string_view(control.name) == "status" ? new StatusLabel(this) : new QLabel(this);
-        label->setText(QString::fromUtf8(control.caption));
+        label->setText(layoutText(control.caption));
         label->setFont(fontFor(control.font));
         label->setAlignment((control.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
         label->setWordWrap(true);
@@ -149,7 +158,7 @@ QWidget* Form1::build(const ControlSpec& control)
     case ControlKind::Image:
         return new ImageWidget(this);
     case ControlKind::Button:
-        return new QPushButton(QString::fromUtf8(control.caption), this);
+        return new QPushButton(layoutText(control.caption), this);
     case ControlKind::TextBox:
         return new QLineEdit(this);
     case ControlKind::ListBox:
@@ -257,7 +266,7 @@ void Form1::showCaption()
 {
     QString caption = QString::fromLatin1(kAppTitle) + QStringLiteral(" - \u00A9 2026 KQProductions");
     if (platform_.muted())
-        caption += QStringLiteral(" [muted]");
+        caption = QCoreApplication::translate("Form1", "%1 [muted]").arg(caption);
     setWindowTitle(caption);
     refreshTitleBar(*this);
 }
@@ -339,7 +348,7 @@ void Form1::syncLabel(LabelView& view, bool force)
 {
     if (force || view.model->caption != view.caption) {
         view.caption = view.model->caption;
-        view.widget->setText(QString::fromStdString(view.caption));
+        view.widget->setText(shownText(view.caption));
     }
     if (force || view.model->foreColor != view.colour) {
         view.colour = view.model->foreColor;

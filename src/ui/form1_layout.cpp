@@ -1,5 +1,7 @@
 #include "ui/form1_layout.h"
 
+#include <QtGlobal>
+
 namespace glint::ui {
 
 namespace {
@@ -37,10 +39,12 @@ constexpr ControlSpec kLayout[] = {
     {.name = "trailHeldLight", .kind = K::Label, .x = 352, .y = 328, .width = 57, .height = 65,
      .font = FontRole::TrailHeld},
     {.name = "nopoints", .kind = K::Label, .x = 336, .y = 400, .width = 81, .height = 17},
-    {.name = "Label3", .kind = K::Label, .x = 504, .y = 64, .width = 89, .height = 17, .caption = "Pay Tube!"},
-    {.name = "Label2", .kind = K::Label, .x = 600, .y = 64, .width = 81, .height = 17, .caption = "Total Cash"},
-    {.name = "Label1", .kind = K::Label, .x = 576, .y = 112, .width = 57, .height = 17, .caption = "Reel Layout",
-     .visible = false},
+    {.name = "Label3", .kind = K::Label, .x = 504, .y = 64, .width = 89, .height = 17,
+     .caption = QT_TRANSLATE_NOOP("Form1", "Pay Tube!")},
+    {.name = "Label2", .kind = K::Label, .x = 600, .y = 64, .width = 81, .height = 17,
+     .caption = QT_TRANSLATE_NOOP("Form1", "Total Cash")},
+    {.name = "Label1", .kind = K::Label, .x = 576, .y = 112, .width = 57, .height = 17,
+     .caption = QT_TRANSLATE_NOOP("Form1", "Reel Layout"), .visible = false},
 
     // Images: the reel cells, the shading strips over them, the trail lamps
     // and the title logo.
@@ -74,36 +78,50 @@ constexpr ControlSpec kLayout[] = {
 
     // Text boxes.
     {.name = "prizeMoney", .kind = K::TextBox, .x = 504, .y = 80, .width = 89, .height = 25,
-     .accessibleName = "Prize money"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Prize money")},
     {.name = "cashpot", .kind = K::TextBox, .x = 600, .y = 80, .width = 81, .height = 25,
-     .accessibleName = "Total cash"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Total cash")},
 
     // Buttons; "more money" lies under the debug list. Each accessible name
     // begins with the caption, so a player who says or hears what is on the
     // button reaches it. The tooltips name the keys that press them (see
     // KeyboardPlay).
-    {.name = "nudgel", .kind = K::Button, .x = 16, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
-     .accessibleName = "Hold/Nudge left reel", .toolTip = "Hold or nudge the left reel (1)"},
-    {.name = "nudgem", .kind = K::Button, .x = 120, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
-     .accessibleName = "Hold/Nudge middle reel", .toolTip = "Hold or nudge the middle reel (2)"},
-    {.name = "nudgeR", .kind = K::Button, .x = 224, .y = 432, .width = 89, .height = 57, .caption = "Hold/Nudge",
-     .accessibleName = "Hold/Nudge right reel", .toolTip = "Hold or nudge the right reel (3)"},
-    {.name = "Command2", .kind = K::Button, .x = 328, .y = 432, .width = 65, .height = 57, .caption = "Start",
-     .accessibleName = "Start", .toolTip = "Start (Space or Enter)"},
-    {.name = "Command4", .kind = K::Button, .x = 512, .y = 8, .width = 49, .height = 49, .caption = "cheat",
-     .accessibleName = "cheat", .toolTip = "Cheat: win nudges on every play"},
-    {.name = "Command3", .kind = K::Button, .x = 616, .y = 16, .width = 41, .height = 41, .caption = "cash",
-     .accessibleName = "cash, insert a coin", .toolTip = "Insert a coin (C)"},
-    {.name = "Command5", .kind = K::Button, .x = 608, .y = 280, .width = 57, .height = 57, .caption = "more money",
-     .accessibleName = "more money", .toolTip = "Put five more coins in the purse"},
+    {.name = "nudgel", .kind = K::Button, .x = 16, .y = 432, .width = 89, .height = 57,
+     .caption = QT_TRANSLATE_NOOP("Form1", "Hold/Nudge"),
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Hold/Nudge left reel"),
+     .toolTip = QT_TRANSLATE_NOOP("Form1", "Hold or nudge the left reel (1)")},
+    {.name = "nudgem", .kind = K::Button, .x = 120, .y = 432, .width = 89, .height = 57,
+     .caption = QT_TRANSLATE_NOOP("Form1", "Hold/Nudge"),
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Hold/Nudge middle reel"),
+     .toolTip = QT_TRANSLATE_NOOP("Form1", "Hold or nudge the middle reel (2)")},
+    {.name = "nudgeR", .kind = K::Button, .x = 224, .y = 432, .width = 89, .height = 57,
+     .caption = QT_TRANSLATE_NOOP("Form1", "Hold/Nudge"),
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Hold/Nudge right reel"),
+     .toolTip = QT_TRANSLATE_NOOP("Form1", "Hold or nudge the right reel (3)")},
+    {.name = "Command2", .kind = K::Button, .x = 328, .y = 432, .width = 65, .height = 57,
+     .caption = QT_TRANSLATE_NOOP("Form1", "Start"),
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Start"),
+     .toolTip = QT_TRANSLATE_NOOP("Form1", "Start (Space or Enter)")},
+    {.name = "Command4", .kind = K::Button, .x = 512, .y = 8, .width = 49, .height = 49,
+     .caption = QT_TRANSLATE_NOOP("Form1", "cheat"),
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "cheat"),
+     .toolTip = QT_TRANSLATE_NOOP("Form1", "Cheat: win nudges on every play")},
+    {.name = "Command3", .kind = K::Button, .x = 616, .y = 16, .width = 41, .height = 41,
+     .caption = QT_TRANSLATE_NOOP("Form1", "cash"),
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "cash, insert a coin"),
+     .toolTip = QT_TRANSLATE_NOOP("Form1", "Insert a coin (C)")},
+    {.name = "Command5", .kind = K::Button, .x = 608, .y = 280, .width = 57, .height = 57,
+     .caption = QT_TRANSLATE_NOOP("Form1", "more money"),
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "more money"),
+     .toolTip = QT_TRANSLATE_NOOP("Form1", "Put five more coins in the purse")},
     {.name = "imageSetup", .kind = K::Button, .x = 408, .y = 432, .width = 153, .height = 25,
-     .caption = "Setup Images", .visible = false},
+     .caption = QT_TRANSLATE_NOOP("Form1", "Setup Images"), .visible = false},
     {.name = "Command1", .kind = K::Button, .x = 408, .y = 464, .width = 153, .height = 25,
-     .caption = "Set Up Reels", .visible = false},
+     .caption = QT_TRANSLATE_NOOP("Form1", "Set Up Reels"), .visible = false},
 
     // Lists: the debug trace, and the hidden reel strips and picture names.
     {.name = "myDebug", .kind = K::ListBox, .x = 496, .y = 248, .width = 177, .height = 199,
-     .accessibleName = "Scoring trace"},
+     .accessibleName = QT_TRANSLATE_NOOP("Form1", "Scoring trace")},
     {.name = "List1", .kind = K::ListBox, .x = 536, .y = 136, .width = 41, .height = 342, .visible = false},
     {.name = "List2", .kind = K::ListBox, .x = 584, .y = 136, .width = 41, .height = 342, .visible = false},
     {.name = "List3", .kind = K::ListBox, .x = 632, .y = 136, .width = 41, .height = 342, .visible = false},

@@ -19,8 +19,10 @@ enum class FontRole {
 };
 
 // One control of the main window. Positions and sizes are in pixels of the
-// client area. Content that the game changes (label captions, pictures,
-// texts, list items) comes from the machine's controls, not from here.
+// client area. Its texts are English, marked for the translators in the
+// context "Form1"; the window shows them translated. Content that the game
+// changes (label captions, pictures, texts, list items) comes from the
+// machine's controls, not from here.
 struct ControlSpec {
     const char* name;
     ControlKind kind;

@@ -4,6 +4,7 @@
 #include "core/sounds.h"
 #include "core/version.h"
 #include "ui/splash.h"
+#include "ui/translation.h"
 #include "ui/window_system.h"
 
 #include <QApplication>
@@ -115,7 +116,7 @@ std::string QtPlatform::formatCurrency(Money amount)
 
 void QtPlatform::messageBox(const std::string& text)
 {
-    messageBox_(QString::fromStdString(text));
+    messageBox_(shownText(text));
 }
 
 void QtPlatform::showSplash()

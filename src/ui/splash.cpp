@@ -2,7 +2,9 @@
 
 #include "core/version.h"
 #include "ui/design_widgets.h"
+#include "ui/translation.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -108,11 +110,12 @@ frmSplash::frmSplash(const QPixmap& logo) : QFrame(nullptr, Qt::SplashScreen | Q
          Sizing::ToTextFromRight},
         {"lblVersion", QStringLiteral("Beta1.1"), {400, 180, 57, 19}, designFont(arial, 12, true),
          Sizing::ToTextFromRight},
-        {"lblCopyright", QStringLiteral("Copyright \u00A9 2026 KQProductions"), {256, 204, 209, 17},
-         designFont(arial, 8.25), Sizing::Fixed},
+        {"lblCopyright", QCoreApplication::translate("frmSplash", "Copyright © 2026 KQProductions"),
+         {256, 204, 209, 17}, designFont(arial, 8.25), Sizing::Fixed},
         {"lblWarning",
-         QStringLiteral("All rights reserved. This program is protected by copyright law; copying or "
-                        "distributing it without permission is not allowed."),
+         QCoreApplication::translate("frmSplash", "All rights reserved. This program is protected by copyright "
+                                                  "law; copying or distributing it without permission is not "
+                                                  "allowed."),
          {16, 244, 449, 29}, designFont(arial, 8.25), Sizing::Fixed},
     };
     for (const Caption& c : captions)
@@ -125,7 +128,7 @@ void frmSplash::Form_Load()
 {
     auto* version = findChild<QLabel*>(QStringLiteral("lblVersion"));
     auto* product = findChild<QLabel*>(QStringLiteral("lblProductName"));
-    version->setText(QString::fromStdString(versionText()));
+    version->setText(shownText(versionText()));
     fitToText(version, Sizing::ToTextFromRight);
     product->setText(QString::fromLatin1(kAppTitle));
     fitToText(product, Sizing::ToTextFromLeft);
