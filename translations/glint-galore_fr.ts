@@ -5,7 +5,7 @@
     <name>Form1</name>
     <message>
         <source>Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle and right reel, C inserts a coin, M turns the sound off or on.</source>
-        <translation>Touches : Espace ou Entrée lance, 1, 2 et 3 bloquent ou poussent le rouleau gauche, central et droit, C insère une pièce, M coupe ou remet le son.</translation>
+        <translation>Touches&#xa0;: Espace ou Entrée lance, 1, 2 et 3 bloquent ou poussent le rouleau gauche, central et droit, C insère une pièce, M coupe ou remet le son.</translation>
     </message>
     <message>
         <source>%1 [muted]</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Pay Tube!</source>
-        <translation>Cagnotte !</translation>
+        <translation>Cagnotte&#xa0;!</translation>
     </message>
     <message>
         <source>Total Cash</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Cheat: win nudges on every play</source>
-        <translation>Triche : des poussées à chaque partie</translation>
+        <translation>Triche&#xa0;: des poussées à chaque partie</translation>
     </message>
     <message>
         <source>cash</source>
@@ -150,7 +150,7 @@
     <message>
         <source>Your Skint.. go home!</source>
         <extracomment>The purse is empty.</extracomment>
-        <translation>Fauché.. rentre chez toi !</translation>
+        <translation>Fauché.. rentre chez toi&#xa0;!</translation>
     </message>
     <message>
         <source>Give me more Money</source>
@@ -163,12 +163,12 @@
     <message>
         <source>TOTALPOINTS: %1</source>
         <extracomment>%1 is the trail points of the play.</extracomment>
-        <translation>TOTAL POINTS : %1</translation>
+        <translation>TOTAL POINTS&#xa0;: %1</translation>
     </message>
     <message>
         <source>THVale: %1</source>
         <extracomment>%1 is the trail points held over from the last play.</extracomment>
-        <translation>GARDÉS : %1</translation>
+        <translation>GARDÉS&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -181,16 +181,16 @@
     <message>
         <source>Plays: %1</source>
         <extracomment>%1 is the credit in the player&apos;s currency format.</extracomment>
-        <translation>Parties : %1</translation>
+        <translation>Parties&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 nudges</source>
         <extracomment>%1 is how many nudges are left, 0 and up.</extracomment>
-        <translation>Poussées : %1</translation>
+        <translation>Poussées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Hold Any?</source>
-        <translation>On bloque ?</translation>
+        <translation>On bloque&#xa0;?</translation>
     </message>
     <message>
         <source>Holding Left</source>
@@ -219,7 +219,7 @@
     <message>
         <source>Cheater! - %1</source>
         <extracomment>%1 is the cheat count, 5 and up.</extracomment>
-        <translation>Tricheur ! - %1</translation>
+        <translation>Tricheur&#xa0;! - %1</translation>
     </message>
     <message>
         <source>$$-3 IN A ROW-$$</source>
@@ -259,7 +259,7 @@
     </message>
     <message>
         <source>Please Insert Some Money To Play</source>
-        <translation>Mettez des sous et jouez !</translation>
+        <translation>Mettez des sous et jouez&#xa0;!</translation>
     </message>
     <message>
         <source>KQProductions Present...</source>

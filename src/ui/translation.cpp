@@ -60,12 +60,13 @@ Translations::Translations(const QStringList& preferred, const QString& dir)
         if (language != name)
             candidates << language;
         for (const QString& candidate : candidates) {
-            if (!game_.load(QStringLiteral("glint-galore_") + candidate, dir))
+            const QString file = QDir(dir).filePath(QStringLiteral("glint-galore_%1.qm").arg(candidate));
+            if (!QFileInfo::exists(file) || !game_.load(file))
                 continue;
             language_ = candidate;
             QCoreApplication::installTranslator(&game_);
-            const QString qtDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-            if (qt_.load(QStringLiteral("qtbase_") + candidate, qtDir) || qt_.load(QStringLiteral("qtbase_") + language, qtDir))
+            // Qt's own look for "qtbase_de_AT", then "qtbase_de".
+            if (qt_.load(QStringLiteral("qtbase_") + candidate, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
                 QCoreApplication::installTranslator(&qt_);
             return;
         }
