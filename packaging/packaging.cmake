@@ -86,6 +86,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
 # Sound goes to a PulseAudio-protocol server (PulseAudio, or PipeWire's
 # pipewire-pulse) found at run time. Without one the game is silent.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pipewire-pulse | pulseaudio")
+# Qt's own texts (the message boxes' buttons) in the player's language.
+string(APPEND CPACK_DEBIAN_PACKAGE_RECOMMENDS ", qt6-translations-l10n")
 # In a Wayland session the game runs on Qt's Wayland platform, also found by
 # name at run time; without it a session without XWayland has no display.
 # The game reaches Qt's Wayland connection through Qt's platform interface,

@@ -25,10 +25,11 @@ test_install() {
   local game=$prefix/games/glint-galore share=$prefix/share file
   for file in "$game" "$share/applications/$app_id.desktop" "$share/metainfo/$app_id.metainfo.xml" \
     "$share/icons/hicolor/256x256/apps/$app_id.png" "$share/man/man6/glint-galore.6.gz" \
-    "$share/doc/glint-galore/changelog.gz" "$share/doc/glint-galore/copyright"; do
+    "$share/doc/glint-galore/changelog.gz" "$share/doc/glint-galore/copyright" \
+    "$share/glint-galore/translations/glint-galore_de.qm"; do
     check "${file#"$prefix"/} is installed" [ -s "$file" ]
   done
-  check "the asset tree is installed unchanged" diff -r "$data" "$share/glint-galore"
+  check "the asset tree is installed unchanged" diff -r -x translations "$data" "$share/glint-galore"
   check "the manual page is section 6" grep -q '^\.TH GLINT-GALORE 6 ' <(zcat "$share/man/man6/glint-galore.6.gz")
   check "the desktop entry starts the game by name" has_line "$share/applications/$app_id.desktop" "Exec=glint-galore"
   # Arguments are answered without a display: ARGS;STATUS;OUTPUT;ERROR OUTPUT.

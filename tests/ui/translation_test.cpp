@@ -5,6 +5,7 @@
 #include "ui/splash.h"
 #include "ui/translation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -163,6 +164,9 @@ TEST(Translations, TheLanguageComesFromTheEnvironmentAndEnglishOrAnUnknownOneLoa
         {"", "", "", "POSIX", ""},
         {"", "", "", "ja_JP.UTF-8", ""},
     };
+    // Qt's own texts follow, as on the message boxes' buttons.
+    const std::map<std::string, const char*> qtCancel = {
+        {"", "Cancel"}, {"de", "Abbrechen"}, {"es", "Cancelar"}, {"fr", "Annuler"}, {"nl", "Annuleren"}};
     for (const auto& r : rows) {
         const std::map<std::string, QByteArray> environment = {
             {"LANGUAGE", r.language}, {"LC_ALL", r.lcAll}, {"LC_MESSAGES", r.lcMessages}, {"LANG", r.lang}};
@@ -170,6 +174,7 @@ TEST(Translations, TheLanguageComesFromTheEnvironmentAndEnglishOrAnUnknownOneLoa
             preferredLanguages([&](const char* name) { return environment.at(name); }), kCompiled);
         EXPECT_EQ(translations.language(), QLatin1String(r.chosen)) << r.language << "|" << r.lcAll << "|" << r.lang;
         EXPECT_EQ(shownText(text::kHoldAny.english) == QLatin1String(text::kHoldAny.english), !*r.chosen);
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QString::fromUtf8(qtCancel.at(r.chosen)));
     }
 }
 
