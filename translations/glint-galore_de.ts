@@ -194,27 +194,27 @@
     </message>
     <message>
         <source>Holding Left</source>
-        <translation>Links hält</translation>
+        <translation>Halte links</translation>
     </message>
     <message>
         <source>Holding Middle</source>
-        <translation>Mitte hält</translation>
+        <translation>Halte Mitte</translation>
     </message>
     <message>
         <source>Holding Right</source>
-        <translation>Rechts hält</translation>
+        <translation>Halte rechts</translation>
     </message>
     <message>
         <source>Cancel Left</source>
-        <translation>Links frei</translation>
+        <translation>Links los</translation>
     </message>
     <message>
         <source>Cancel Middle</source>
-        <translation>Mitte frei</translation>
+        <translation>Mitte los</translation>
     </message>
     <message>
         <source>Cancel Right</source>
-        <translation>Rechts frei</translation>
+        <translation>Rechts los</translation>
     </message>
     <message>
         <source>Cheater! - %1</source>

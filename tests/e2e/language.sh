@@ -24,8 +24,8 @@ while time.time() < deadline and seen != want:
         if app is None or app.name != "Glint Galore":
             continue
         for role, name in want.items():
-            found = pyatspi.findDescendant(app, lambda a, role=role, name=name: a.getRoleName() == role and a.name == name)
-            seen[role] = name if found else None
+            match = lambda a, role=role, name=name: a.getRoleName() == role and a.name == name
+            seen[role] = name if pyatspi.findDescendant(app, match) else None
 print("seen: %r, wanted: %r" % (seen, want))
 sys.exit(0 if seen == want else 1)
 PY

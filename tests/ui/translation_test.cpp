@@ -76,16 +76,17 @@ TEST(Translations, EveryTranslationIsFinishedKeepsItsArgumentAndIsOneTheGameShow
             } else if (ts.name() == QLatin1String("translation")) {
                 const QString type = ts.attributes().value(QLatin1String("type")).toString();
                 const QString translation = ts.readElementText();
-                const std::string where = (language + QLatin1Char(' ') + context + QStringLiteral(": ") + source).toStdString();
+                const std::string where =
+                    (language + QLatin1Char(' ') + context + QStringLiteral(": ") + source).toStdString();
                 ++messages;
                 EXPECT_TRUE(type.isEmpty() && !translation.trimmed().isEmpty()) << where;
                 EXPECT_EQ(translation.count(QLatin1String("%1")), source.count(QLatin1String("%1"))) << where;
                 if (windowContexts.contains(context))
                     continue;
-                bool known = false;
-                for (const PlayerText& text : allPlayerTexts())
-                    known = known || (context == QLatin1String(text.place) && source == QString::fromUtf8(text.english));
-                EXPECT_TRUE(known) << where << " is no player text";
+                const auto texts = allPlayerTexts();
+                EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [&](const PlayerText& text) {
+                    return context == QLatin1String(text.place) && source == QString::fromUtf8(text.english);
+                })) << where << " is no player text";
             }
         }
         EXPECT_FALSE(ts.hasError()) << ts.errorString().toStdString();
