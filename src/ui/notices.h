@@ -1,0 +1,12 @@
+#pragma once
+
+// The copyright and licence notices, shown by the splash and by the help
+// window's About part. They agree with packaging/copyright.
+namespace glint::ui {
+
+inline constexpr const char* kCopyrightNotice = "Copyright \u00A9 2026 KQProductions";
+inline constexpr const char* kLicenceNotice =
+    "Free software under the GNU General Public License, version 3 or later: you may share and change it "
+    "under its terms. It comes with no warranty.";
+
+} // namespace glint::ui
