@@ -1,5 +1,5 @@
 # The two commands a newcomer needs: `make run` and `make test`. Each first
-# installs the Debian packages it needs and are missing: `make run` only what
+# installs the Debian packages it needs that are missing: `make run` only what
 # building and playing take, `make test` also the tools the tests drive the
 # game with, `make package` the packaging tools (tools/install-deps.sh).
 BUILD_DIR ?= build
