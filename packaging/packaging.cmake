@@ -5,8 +5,7 @@
 # The one application id. The desktop entry's file name, the icon name, the
 # metadata's id and the name the program gives itself at run time must all
 # agree, or desktops show a generic icon and fail to match the window to its
-# launcher. Lower case, as the AppStream and desktop entry specifications
-# recommend.
+# launcher. Lower case, as freedesktop.org recommends for AppStream ids.
 set(GLINT_APP_ID org.kqproductions.glintgalore)
 set(GLINT_PROJECT_LICENSE GPL-3.0-or-later)
 # Fixed here rather than taken from the clock so that rebuilding a release
