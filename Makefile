@@ -1,4 +1,7 @@
-# The two commands a newcomer needs: `make run` and `make test`.
+# The two commands a newcomer needs: `make run` and `make test`. Each first
+# installs the Debian packages it needs that are missing: `make run` only what
+# building and playing take, `make test` also the tools the tests drive the
+# game with, `make package` the packaging tools (tools/install-deps.sh).
 BUILD_DIR ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
@@ -8,14 +11,23 @@ endif
 
 .PHONY: deps build run test asan bench package clean
 
-deps:
-	@tools/install-deps.sh
+# Which group of packages `deps` installs; the targets below raise it.
+DEPS ?= run
+test asan bench: DEPS = test
+package: DEPS = package
 
+deps:
+	@tools/install-deps.sh $(DEPS)
+
+# The tests are configured only where their tools are installed, so a
+# player's build leaves them out.
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
 	cmake --build $(BUILD_DIR) -j$(JOBS)
 
-run: build
+run: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j$(JOBS) --target glint-galore
 	$(BUILD_DIR)/src/ui/glint-galore
 
 # The whole suite, then the logic's tests again under the sanitizers with a

@@ -5,8 +5,8 @@
 # The one application id. The desktop entry's file name, the icon name, the
 # metadata's id and the name the program gives itself at run time must all
 # agree, or desktops show a generic icon and fail to match the window to its
-# launcher.
-set(GLINT_APP_ID org.kqproductions.GlintGalore)
+# launcher. Lower case, as freedesktop.org recommends for AppStream ids.
+set(GLINT_APP_ID org.kqproductions.glintgalore)
 set(GLINT_PROJECT_LICENSE GPL-3.0-or-later)
 # Fixed here rather than taken from the clock so that rebuilding a release
 # gives the same metadata.
@@ -16,8 +16,26 @@ target_compile_definitions(glint-galore PRIVATE GLINT_APP_ID="${GLINT_APP_ID}")
 
 set(GLINT_DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/${GLINT_APP_ID}.desktop)
 set(GLINT_METAINFO_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/${GLINT_APP_ID}.metainfo.xml)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/org.kqproductions.GlintGalore.desktop.in ${GLINT_DESKTOP_FILE} @ONLY)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/org.kqproductions.GlintGalore.metainfo.xml.in ${GLINT_METAINFO_FILE} @ONLY)
+# The metadata's release notes are the items of the changelog's newest
+# entry, which ends at its " -- " signature line.
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/changelog.in glint_changelog_lines)
+set(GLINT_RELEASE_NOTES "")
+foreach(line IN LISTS glint_changelog_lines)
+  if(line MATCHES "^ -- ")
+    break()
+  endif()
+  string(REGEX REPLACE "^ +(\\* )?" "" text "${line}")
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  if(line MATCHES "^  \\* ")
+    string(APPEND GLINT_RELEASE_NOTES "</li>\n          <li>${text}")
+  elseif(line MATCHES "^    [^ ]")
+    string(APPEND GLINT_RELEASE_NOTES " ${text}")
+  endif()
+endforeach()
+string(REGEX REPLACE "^</li>\n *" "" GLINT_RELEASE_NOTES "${GLINT_RELEASE_NOTES}</li>")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/glint-galore.desktop.in ${GLINT_DESKTOP_FILE} @ONLY)
+configure_file(${CMAKE_CURRENT_LIST_DIR}/glint-galore.metainfo.xml.in ${GLINT_METAINFO_FILE} @ONLY)
 
 install(FILES ${GLINT_DESKTOP_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${GLINT_METAINFO_FILE} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

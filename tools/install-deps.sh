@@ -1,24 +1,70 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the game, its tests and benchmarks
-# need, and only those that are missing. (The asset generator in
-# tools/assetgen lists its own extra needs.)
+# Installs the Debian packages one of the make targets needs, and only those
+# that are missing:
+#
+#   install-deps.sh run      building and playing: compiler, CMake, Qt, the
+#                            sound and font libraries, the fonts, Qt's Wayland
+#                            platform (make run, make build)
+#   install-deps.sh package  the above and the Debian packaging tools (make package)
+#   install-deps.sh test     the above and everything the tests and benchmarks
+#                            drive the game with (make test, make asan, make bench)
+#
+# (The asset generator in tools/assetgen lists its own extra needs.)
+#
+# Only the test group brings sound servers, and never one PulseAudio-protocol
+# server beside another: on a desktop that already runs PipeWire's
+# pipewire-pulse, PulseAudio is left out (two servers would fight over the
+# same socket in every session), and where PulseAudio is installed PipeWire
+# is left out. The tests that need the missing server say so and are skipped.
+# A machine with neither, such as a CI runner, gets both.
 set -euo pipefail
 
-packages=(
+group=${1:-run}
+
+run=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-private-dev libpulse-dev libsndfile1-dev libfontconfig-dev libgl-dev libgtest-dev
-  fonts-liberation fonts-dejavu-core
-  xvfb xdotool imagemagick openbox wmctrl python3 python3-numpy
-  pulseaudio pulseaudio-utils pipewire pipewire-bin pipewire-pulse wireplumber dbus-daemon procps
-  desktop-file-utils appstream dpkg-dev file lintian
-  libwayland-dev qt6-wayland weston
+  qt6-base-dev qt6-base-private-dev libpulse-dev libsndfile1-dev libfontconfig-dev libgl-dev libwayland-dev
+  fonts-liberation fonts-dejavu-core qt6-wayland
 )
+package=(dpkg-dev file)
+test=(
+  libgtest-dev
+  xvfb xauth xdotool imagemagick openbox wmctrl python3 python3-numpy
+  pulseaudio-utils dbus-daemon procps weston
+  desktop-file-utils appstream lintian
+  orca speech-dispatcher speech-dispatcher-espeak-ng at-spi2-core
+)
+pulseaudio=(pulseaudio)
+pipewire=(pipewire pipewire-bin pipewire-pulse wireplumber)
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+case $group in
+run) packages=("${run[@]}") ;;
+package) packages=("${run[@]}" "${package[@]}") ;;
+test)
+  packages=("${run[@]}" "${package[@]}" "${test[@]}")
+  if installed pipewire-pulse && ! installed pulseaudio; then
+    packages+=("${pipewire[@]}")
+    echo "PipeWire serves sound here, so PulseAudio is not installed; the tests that need it are skipped." >&2
+  elif installed pulseaudio && ! installed pipewire-pulse; then
+    packages+=("${pulseaudio[@]}")
+    echo "PulseAudio serves sound here, so PipeWire is not installed; the tests that need it are skipped." >&2
+  else
+    packages+=("${pulseaudio[@]}" "${pipewire[@]}")
+  fi
+  ;;
+*)
+  echo "Usage: $0 run|package|test" >&2
+  exit 2
+  ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-    missing+=("$p")
-  fi
+  installed "$p" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

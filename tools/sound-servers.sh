@@ -8,6 +8,20 @@
 #     pipewire-pulse, on a session bus of their own). Exports PULSE_SERVER
 #     and sets sound_server to the process group of the server's
 #     processes: `kill -- -$sound_server` ends them all.
+#
+#   sound_server_missing KIND
+#     Prints the first program of KIND that is not installed and succeeds,
+#     or fails when all are there. A machine has only one of the two
+#     servers when its desktop runs the other (tools/install-deps.sh).
+sound_server_missing() {
+    local programs=(pulseaudio) program
+    [ "$1" = pipewire ] && programs=(pipewire wireplumber pipewire-pulse)
+    for program in "${programs[@]}"; do
+        command -v "$program" >/dev/null || { echo "$program"; return 0; }
+    done
+    return 1
+}
+
 start_sound_server() {
     local kind=$1 dir=$2 sink=$3
     mkdir -p -m 700 "$dir/pulse"

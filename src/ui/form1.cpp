@@ -4,6 +4,7 @@
 #include "ui/accessibility.h"
 #include "ui/debug_list_model.h"
 #include "ui/design_widgets.h"
+#include "ui/help_window.h"
 #include "ui/keyboard_play.h"
 #include "ui/trace_view.h"
 #include "ui/translation.h"
@@ -93,7 +94,7 @@ void Form1::buildControls()
     setWindowIcon(PictureTable::appIcon());
     setAccessibleDescription(QCoreApplication::translate(
         "Form1", "Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle and right reel, C inserts a "
-                 "coin, M turns the sound off or on."));
+                 "coin, M turns the sound off or on, F1 explains how to play, Ctrl+Q quits."));
     for (const ControlSpec& control : form1Layout()) {
         QWidget* widget = build(control);
         widget->setObjectName(QLatin1String(control.name));
@@ -121,6 +122,7 @@ void Form1::buildControls()
     }
     findChild<QWidget*>(QLatin1String(kForm1TabOrder.front()))->setFocus();
     setUpKeyboard();
+    addHelpAndQuitKeys(*this, machine_, platform_.pictures());
 
     platform_.setCellPainter([this] { paintCells(); });
     for (LabelView& view : labels_)

@@ -3,6 +3,7 @@
 #include "core/version.h"
 #include "ui/design_widgets.h"
 #include "ui/translation.h"
+#include "ui/notices.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -110,13 +111,10 @@ frmSplash::frmSplash(const QPixmap& logo) : QFrame(nullptr, Qt::SplashScreen | Q
          Sizing::ToTextFromRight},
         {"lblVersion", QStringLiteral("Beta1.1"), {400, 180, 57, 19}, designFont(arial, 12, true),
          Sizing::ToTextFromRight},
-        {"lblCopyright", QCoreApplication::translate("frmSplash", "Copyright © 2026 KQProductions"),
-         {256, 204, 209, 17}, designFont(arial, 8.25), Sizing::Fixed},
-        {"lblWarning",
-         QCoreApplication::translate("frmSplash", "All rights reserved. This program is protected by copyright "
-                                                  "law; copying or distributing it without permission is not "
-                                                  "allowed."),
-         {16, 244, 449, 29}, designFont(arial, 8.25), Sizing::Fixed},
+        {"lblCopyright", QCoreApplication::translate("frmSplash", kCopyrightNotice), {256, 204, 209, 17},
+         designFont(arial, 8.25), Sizing::Fixed},
+        {"lblWarning", QCoreApplication::translate("frmSplash", kLicenceNotice), {16, 244, 449, 29},
+         designFont(arial, 8.25), Sizing::Fixed},
     };
     for (const Caption& c : captions)
         fitToText(addLabel(frame, c.name, c.text, c.area, c.font, c.sizing), c.sizing);

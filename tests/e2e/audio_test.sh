@@ -19,6 +19,10 @@ set -euo pipefail
 game=$1 sound_dir=$2 server=$3 case=$4
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../tools/sound-servers.sh"
+if missing=$(sound_server_missing "$server"); then
+    echo "skipped: $missing is not installed"
+    exit 77
+fi
 export LC_ALL=C
 work=$(mktemp -d)
 pids=()

@@ -17,7 +17,7 @@ check() {
   if "$@"; then echo "ok: $name"; else echo "FAILED: $name" && failed=$((failed + 1)); fi
 }
 has_line() { grep -qxF -- "$2" "$1"; }
-no_error_tag() { [ "$1" -eq 0 ] && ! grep -q '^E:' "$2"; }
+no_error_or_warning() { [ "$1" -eq 0 ] && ! grep -q '^[EW]:' "$2"; }
 
 test_install() {
   local prefix=$scratch/usr
@@ -80,7 +80,7 @@ test_deb() {
   lintian --tag-display-limit 0 "$deb" >"$scratch/lintian" 2>&1
   local status=$?
   cat "$scratch/lintian"
-  check "lintian finds no error in the package" no_error_tag "$status" "$scratch/lintian"
+  check "lintian finds no error or warning in the package" no_error_or_warning "$status" "$scratch/lintian"
 }
 
 case $mode in

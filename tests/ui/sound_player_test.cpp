@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -87,7 +88,13 @@ private:
 
 class SoundPlayerTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(server.started()); }
+    void SetUp() override
+    {
+        // A desktop whose sound is PipeWire's goes without PulseAudio.
+        if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty())
+            GTEST_SKIP() << "pulseaudio is not installed";
+        ASSERT_TRUE(server.started());
+    }
     std::string path(std::string_view name) const { return dir.path().toStdString() + "/" + std::string(name); }
     void write(std::string_view name, const QByteArray& bytes) const
     {
