@@ -2,9 +2,10 @@
 # Installs the Debian packages one of the make targets needs, and only those
 # that are missing:
 #
-#   install-deps.sh run      building and playing: compiler, CMake, Qt, the
-#                            sound and font libraries, the fonts, Qt's Wayland
-#                            platform (make run, make build)
+#   install-deps.sh run      building and playing: compiler, CMake, Qt and its
+#                            translation tools and translations, the sound and
+#                            font libraries, the fonts, Qt's Wayland platform
+#                            (make run, make build)
 #   install-deps.sh package  the above and the Debian packaging tools (make package)
 #   install-deps.sh test     the above and everything the tests and benchmarks
 #                            drive the game with (make test, make asan, make bench)
@@ -24,6 +25,7 @@ group=${1:-run}
 run=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-private-dev libpulse-dev libsndfile1-dev libfontconfig-dev libgl-dev libwayland-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-liberation fonts-dejavu-core qt6-wayland
 )
 package=(dpkg-dev file)
@@ -32,7 +34,7 @@ test=(
   xvfb xauth xdotool imagemagick openbox wmctrl python3 python3-numpy
   pulseaudio-utils dbus-daemon procps weston
   desktop-file-utils appstream lintian
-  orca speech-dispatcher speech-dispatcher-espeak-ng at-spi2-core
+  orca speech-dispatcher speech-dispatcher-espeak-ng at-spi2-core python3-pyatspi
 )
 pulseaudio=(pulseaudio)
 pipewire=(pipewire pipewire-bin pipewire-pulse wireplumber)
