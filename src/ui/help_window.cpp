@@ -6,6 +6,7 @@
 #include "ui/notices.h"
 #include "ui/picture_table.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QKeySequence>
