@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/narration.h"
 #include "core/sounds.h"
 
 namespace glint {
@@ -29,14 +30,16 @@ void Machine::Timer2_Timer()
     if (attractStep == 5)
         attractStep = 1;
 
-    if (nudges != 0 || credit != Money())
+    if (nudges != 0 || credit != Money()) {
+        attractSaid = false;
         return;
+    }
     if (holdAllowed)
         stopSound();
     holdAllowed = false;
     switch (attractStep) {
     case 1:
-        ui.status.caption = "Please Insert Some Money To Play";
+        ui.status.caption = kInsertMoney;
         break;
     case 2:
         ui.status.caption = "KQProductions Present...";
@@ -48,6 +51,12 @@ void Machine::Timer2_Timer()
     default:
         ui.status.caption = "\u00A9 2026 KQProductions";
         break;
+    }
+    // The machine has fallen idle: its first message is worth hearing, the
+    // cycling after it is not.
+    if (!attractSaid) {
+        ui.announcement.say(forTheEar(ui.status.caption));
+        attractSaid = true;
     }
 }
 

@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/narration.h"
 #include "core/sounds.h"
 #include "core/saturate.h"
 
@@ -16,6 +17,8 @@ void Machine::Command3_Click()
     ui.status.caption = playsText();
     playSound(sound::kCoin, sound::kOnce);
     showTrail(0);
+    ui.announcement.say(forTheEar(ui.status.caption));
+    attractSaid = false;
 }
 
 void Machine::Command5_Click()
@@ -29,6 +32,7 @@ void Machine::Command4_Click()
     cheatCount = saturatingAdd(cheatCount, 5);
     ui.status.caption = "Cheater! - " + std::to_string(cheatCount);
     playSound(sound::kCheat, sound::kOnce);
+    ui.announcement.say(forTheEar(ui.status.caption));
 }
 
 } // namespace glint

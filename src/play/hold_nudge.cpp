@@ -48,8 +48,11 @@ void Machine::holdOrNudge(Reel reel)
         ui.status.caption = *hold ? texts.cancelText : texts.holdText;
         *hold = !*hold;
     }
-    if (nudges <= 0)
+    if (nudges <= 0) {
+        if (holdAllowed)
+            ui.announcement.say(ui.status.caption);
         return;
+    }
 
     *hold = false;
     --nudges;
@@ -62,6 +65,7 @@ void Machine::holdOrNudge(Reel reel)
     trailPoints = static_cast<int16_t>(trailPoints + symbolPoints.at(static_cast<size_t>(stripEntry(*strip, *position))));
     ui.nopoints.caption = std::to_string(trailPoints);
     scoreSpin();
+    sayOutcome(true);
 }
 
 } // namespace glint
