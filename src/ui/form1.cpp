@@ -2,6 +2,7 @@
 
 #include "core/version.h"
 #include "ui/accessibility.h"
+#include "ui/announcer.h"
 #include "ui/debug_list_model.h"
 #include "ui/design_widgets.h"
 #include "ui/keyboard_play.h"
@@ -63,6 +64,9 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
     : platform_(QString::fromStdString(AssetPaths(assetRoot(dataDir)).sound), std::move(messageBox)),
       machine_(platform_, AssetPaths(assetRoot(dataDir)))
 {
+    // Before the title is set: assistive technology keeps the first kind it
+    // is told a widget is.
+    installAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     showCaption();
     QPalette palette = this->palette();
@@ -83,7 +87,7 @@ void Form1::buildControls()
         return;
     controlsBuilt_ = true;
     setWindowIcon(PictureTable::appIcon());
-    setAccessibleDescription(QStringLiteral("Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle "
+    describeOnce(*this, QStringLiteral("Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle "
                                             "and right reel, C inserts a coin, M turns the sound off or on."));
     for (const ControlSpec& control : form1Layout()) {
         QWidget* widget = build(control);
@@ -98,6 +102,7 @@ void Form1::buildControls()
             static_cast<ImageWidget*>(widget)->setPicture(platform_.pictures().pixmap(control.picture),
                                                           platform_.pictures().sharp(control.picture));
     }
+    announcer_ = std::make_unique<Announcer>(findChild<QWidget*>(QStringLiteral("status")));
     bindModels();
     connectHandlers();
     setUpTimers();
@@ -151,7 +156,7 @@ QWidget* Form1::build(const ControlSpec& control)
     case ControlKind::Button:
         return new QPushButton(QString::fromUtf8(control.caption), this);
     case ControlKind::TextBox:
-        return new QLineEdit(this);
+        return new ValueBox(this);
     case ControlKind::ListBox:
         if (std::string_view(control.name) == "myDebug") {
             // The trace grows by two lines a play, without end.
@@ -177,7 +182,7 @@ void Form1::bindModels()
         {"Trail8", &ui.Trail[7]},  {"trailHeldLight", &ui.trailHeldLight}, {"nopoints", &ui.nopoints},
     };
     for (const auto& [name, model] : labels)
-        labels_.push_back({static_cast<QLabel*>(widget(name)), model, {}, {}});
+        labels_.push_back({static_cast<QLabel*>(widget(name)), model, {}, {}, {}});
 
     const std::pair<const char*, const Image*> images[] = {
         {"tl", &ui.tl},         {"ml", &ui.ml},         {"bl", &ui.bl},         {"tm", &ui.tm},
@@ -187,7 +192,7 @@ void Form1::bindModels()
         {"bonus8", &ui.bonus[7]}, {"titlepic", &ui.titlepic},
     };
     for (const auto& [name, model] : images)
-        images_.push_back({static_cast<ImageWidget*>(widget(name)), model, kNoPicture});
+        images_.push_back({static_cast<ImageWidget*>(widget(name)), model, kNoPicture, {}});
     // The first nine are the cells, already in the order they are painted.
     for (size_t i = 0; i < cells_.size(); ++i)
         cells_[i] = &images_[i];
@@ -240,17 +245,15 @@ void Form1::setUpKeyboard()
     auto* keyboard = new KeyboardPlay({button("Command2"), {button("nudgel"), button("nudgem"), button("nudgeR")},
                                        button("Command3")},
                                       [this] { toggleMute(); }, this);
-    for (const char* name : kForm1TabOrder) {
-        QWidget* control = findChild<QWidget*>(QLatin1String(name));
-        if (!qobject_cast<QLineEdit*>(control))
-            keyboard->watch(control);
-    }
+    for (const char* name : kForm1TabOrder)
+        keyboard->watch(findChild<QWidget*>(QLatin1String(name)));
 }
 
 void Form1::toggleMute()
 {
     platform_.setMuted(!platform_.muted());
     showCaption();
+    handle([this] { machine_.soundSwitched(!platform_.muted()); });
 }
 
 void Form1::showCaption()
@@ -333,6 +336,32 @@ void Form1::sync()
         view.shown = view.model->listCount();
     }
     debugModel_->refresh();
+    syncSpeech();
+}
+
+void Form1::syncSpeech()
+{
+    for (LabelView& view : labels_) {
+        const std::string spoken = machine_.ui.spokenName(*view.model);
+        std::string own = spoken == view.caption ? std::string() : spoken;
+        if (own != view.ownName) {
+            view.ownName = std::move(own);
+            view.widget->setAccessibleName(QString::fromStdString(view.ownName));
+        }
+    }
+    // Names follow the pictures after a handler, not during a spin's steps.
+    for (ImageView& view : images_) {
+        std::string name = machine_.pictureName(view.shown);
+        if (name != view.name) {
+            view.name = std::move(name);
+            view.widget->setAccessibleName(QString::fromStdString(view.name));
+        }
+    }
+    const Announcement& latest = machine_.ui.announcement;
+    if (latest.serial != announced_) {
+        announced_ = latest.serial;
+        announcer_->announce(QString::fromStdString(latest.text));
+    }
 }
 
 void Form1::syncLabel(LabelView& view, bool force)
