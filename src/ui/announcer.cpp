@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QTimer>
 #include <QWidget>
 
 namespace glint::ui {
@@ -35,6 +36,10 @@ Announcer::Announcer(QWidget* messageLine)
 {
     QAccessible::installFactory(&noticeInterface);
     notice_ = new Notice(messageLine);
+    hide_ = new QTimer(notice_);
+    hide_->setSingleShot(true);
+    hide_->setInterval(1000);
+    QObject::connect(hide_, &QTimer::timeout, notice_, &QWidget::hide);
 }
 
 void Announcer::announce(const QString& sentence)
@@ -44,6 +49,7 @@ void Announcer::announce(const QString& sentence)
     notice_->hide();
     notice_->setAccessibleName(sentence);
     notice_->show();
+    hide_->start();
 }
 
 } // namespace glint::ui

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QTimer;
 class QWidget;
 
 namespace glint::ui {
@@ -17,6 +18,9 @@ namespace glint::ui {
 // the message line, it is read without a role name. A Qt with
 // QAccessibleAnnouncementEvent (6.8 on) can replace this class's inside
 // alone.
+//
+// A second later the notification is hidden again, so that reading the
+// message line on demand reads the message, not the last announcement.
 class Announcer {
 public:
     // `messageLine` is the window's status line; the notification lives in
@@ -27,6 +31,7 @@ public:
 
 private:
     QWidget* notice_;
+    QTimer* hide_;
 };
 
 } // namespace glint::ui
