@@ -88,7 +88,7 @@ void Form1::buildControls()
     controlsBuilt_ = true;
     setWindowIcon(PictureTable::appIcon());
     describeOnce(*this, QStringLiteral("Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle "
-                                            "and right reel, C inserts a coin, M turns the sound off or on."));
+                                       "and right reel, C inserts a coin, M turns the sound off or on."));
     for (const ControlSpec& control : form1Layout()) {
         QWidget* widget = build(control);
         widget->setObjectName(QLatin1String(control.name));
