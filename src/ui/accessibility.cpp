@@ -210,6 +210,22 @@ private:
     ValueBox* box() const { return static_cast<ValueBox*>(widget()); }
 };
 
+// Reports a window's new title as a change of its accessible name.
+class TitleChanges : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowTitleChange) {
+            QAccessibleEvent changed(watched, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+        return false;
+    }
+};
+
 // Takes a window's description away when the window first loses the focus.
 class DescriptionOnce : public QObject {
 public:
@@ -262,6 +278,11 @@ void ValueBox::focusInEvent(QFocusEvent* event)
     // that reason it keeps the text as it is.
     QFocusEvent plain(event->type(), Qt::OtherFocusReason);
     QLineEdit::focusInEvent(&plain);
+}
+
+void reportTitleChanges(QWidget& window)
+{
+    window.installEventFilter(new TitleChanges(&window));
 }
 
 void describeOnce(QWidget& window, const QString& description)

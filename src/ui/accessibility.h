@@ -29,6 +29,10 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
 };
 
+// Tells assistive technology of each new title of `window` ("[muted]"), as a
+// change of its name, which Qt 6.4 leaves unsaid.
+void reportTitleChanges(QWidget& window);
+
 // Gives `window` a description that assistive technology reads when the
 // window is first activated, and takes it away once the window has lost
 // the focus for the first time (say, to a message box): long help is worth

@@ -67,6 +67,7 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
     // Before the title is set: assistive technology keeps the first kind it
     // is told a widget is.
     installAccessibleInterfaces();
+    reportTitleChanges(*this);
     setObjectName(QStringLiteral("Form1"));
     showCaption();
     QPalette palette = this->palette();

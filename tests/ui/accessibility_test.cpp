@@ -95,15 +95,19 @@ TEST_F(Form1Test, ControlsTellAssistiveTechnologyWhatTheyAreAndDoAndLabelsWhatTh
 }
 
 // Each announcement shows a notification inside the message line anew,
-// also when it repeats the last one, and hides it again soon after.
+// also when it repeats the last one, and hides it again soon after. A new
+// title is told as the window's new name.
 TEST_F(Form1Test, EachAnnouncementIsANotificationShownAnewInTheMessageLine)
 {
     QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
     platform->setActive(true);
     static QStringList shown;
     const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
-        if (event->type() == QAccessible::ObjectShow && event->accessibleInterface()->role() == QAccessible::Notification)
-            shown << event->accessibleInterface()->text(QAccessible::Name);
+        QAccessibleInterface* iface = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && iface->role() == QAccessible::Notification)
+            shown << iface->text(QAccessible::Name);
+        if (event->type() == QAccessible::NameChanged && iface->role() == QAccessible::Window)
+            shown << "title: " + iface->text(QAccessible::Name).section(' ', -1);
     });
     Machine& m = window->machine();
     m.nudges = 2;
@@ -112,7 +116,7 @@ TEST_F(Form1Test, EachAnnouncementIsANotificationShownAnewInTheMessageLine)
     QTest::keyClick(find("Command2"), Qt::Key_M);
     QAccessible::installUpdateHandler(previous);
     platform->setActive(false);
-    EXPECT_EQ(shown, (QStringList{"Plays 1.00", "2 nudges left", "2 nudges left", "sound off"}));
+    EXPECT_EQ(shown, (QStringList{"Plays 1.00", "2 nudges left", "2 nudges left", "title: [muted]", "sound off"}));
 
     auto* notice = find("status")->findChild<QWidget*>(QStringLiteral("announcement"));
     ASSERT_NE(notice, nullptr);
