@@ -340,31 +340,6 @@ void Form1::sync()
     syncSpeech();
 }
 
-void Form1::syncSpeech()
-{
-    for (LabelView& view : labels_) {
-        const std::string spoken = machine_.ui.spokenName(*view.model);
-        std::string own = spoken == view.caption ? std::string() : spoken;
-        if (own != view.ownName) {
-            view.ownName = std::move(own);
-            view.widget->setAccessibleName(QString::fromStdString(view.ownName));
-        }
-    }
-    // Names follow the pictures after a handler, not during a spin's steps.
-    for (ImageView& view : images_) {
-        std::string name = machine_.pictureName(view.shown);
-        if (name != view.name) {
-            view.name = std::move(name);
-            view.widget->setAccessibleName(QString::fromStdString(view.name));
-        }
-    }
-    const Announcement& latest = machine_.ui.announcement;
-    if (latest.serial != announced_) {
-        announced_ = latest.serial;
-        announcer_->announce(QString::fromStdString(latest.text));
-    }
-}
-
 void Form1::syncLabel(LabelView& view, bool force)
 {
     if (force || view.model->caption != view.caption) {
