@@ -30,8 +30,8 @@ fail() {
 start_screen_reader "$work"
 GLINT_DATA_DIR=$data QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
 game_pid=$!
-# Orca presents the window and then the focused Start button.
-wait_spoken '^Start push button$' 30 || fail "Orca did not present the game's window"
+# Orca presents the window, then the focused button.
+wait_spoken ' push button$' 30 || fail "Orca did not present the game's focused button"
 
 # Five attract messages are shown in 20 s: the first is said once, the
 # others, as the game shows them or as it says them, never.
