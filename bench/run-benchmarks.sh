@@ -360,3 +360,5 @@ idle 1.0
 stop_sound
 soak
 wayland
+# What the game announces, as the real Orca speaks it.
+"$(dirname "$0")/speech.sh" "$build" "$coins" "$spins" 2>"$work/errors" || fail bench/speech.sh

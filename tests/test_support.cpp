@@ -197,8 +197,10 @@ void MachineTest::check(const std::vector<Case>& table)
         if (c.given)
             c.given(fresh);
         fake.events.clear();
+        const uint32_t announced = fresh.ui.announcement.serial;
         c.when(fresh);
-        const std::map<std::string, std::string> actual = fields(fresh, fake);
+        std::map<std::string, std::string> actual = fields(fresh, fake);
+        actual["said"] = fresh.ui.announcement.serial == announced ? "(nothing)" : fresh.ui.announcement.text;
         std::istringstream wanted(c.then);
         for (std::string field; std::getline(wanted, field, '|');) {
             const auto at = actual.find(field.substr(0, field.find('=')));

@@ -94,7 +94,8 @@ constexpr Draw kHoldOffered{0.2, 0.25}, kNoHoldOffer{0.25, 1.0 / 3}, kTrailHeld{
 std::map<std::string, std::string> fields(const Machine& m, FakePlatform& fake);
 
 // One row of a rule table: a started machine is put in a situation, then
-// the fields listed in `then` ("key=value|key=value") must read as given.
+// the fields listed in `then` ("key=value|key=value") must read as given;
+// "said" is the sentence announced in the `when` step, or "(nothing)".
 struct Case {
     const char* name;
     std::function<void(Machine&)> given;

@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/narration.h"
 #include "core/sounds.h"
 #include "core/texts.h"
 
@@ -30,14 +31,22 @@ void Machine::Timer2_Timer()
     if (attractStep == 5)
         attractStep = 1;
 
-    if (nudges != 0 || credit != Money())
+    if (nudges != 0 || credit != Money()) {
+        attractSaid = false;
         return;
+    }
     if (holdAllowed)
         stopSound();
     holdAllowed = false;
     ui.status.caption = text::kAttract.at(static_cast<size_t>(attractStep - 1)).english;
     if (attractStep == 3)
         playSound(sound::kTheme, sound::kOnce);
+    // The machine has fallen idle: its first message is worth hearing, the
+    // cycling after it is not.
+    if (!attractSaid) {
+        ui.announcement.say(forTheEar(ui.status.caption));
+        attractSaid = true;
+    }
 }
 
 } // namespace glint

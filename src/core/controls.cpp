@@ -16,6 +16,15 @@ bool lessIgnoringCase(const std::string& a, const std::string& b)
                                         });
 }
 
+// A whole number as the game writes it: digits, perhaps after a minus sign.
+bool isCount(const std::string& text)
+{
+    const size_t digits = text.starts_with('-') ? 1 : 0;
+    return text.size() > digits &&
+           std::all_of(text.begin() + static_cast<std::ptrdiff_t>(digits), text.end(),
+                       [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
 } // namespace
 
 void ListBox::addItem(std::string item)
@@ -36,6 +45,12 @@ void Timer::setEnabled(bool on)
     enabled = on;
 }
 
+void Announcement::say(std::string sentence)
+{
+    text = std::move(sentence);
+    ++serial;
+}
+
 Form1Controls::Form1Controls()
 {
     status = {text::kInitialising.english, kStatusGreen};
@@ -54,6 +69,32 @@ Form1Controls::Form1Controls()
     nopoints.caption = "Label2";
     prizeMoney.text = "Text1";
     cashpot.text = "Text1";
+}
+
+int32_t Form1Controls::litRung() const
+{
+    for (size_t i = 0; i < Trail.size(); ++i) {
+        if (Trail[i].foreColor == kRed)
+            return static_cast<int32_t>(i + 1);
+    }
+    return 0;
+}
+
+std::string Form1Controls::spokenName(const Label& label) const
+{
+    const int32_t rung = litRung();
+    if (&label == &nopoints) {
+        // Until the first play it shows its design text, which counts nothing.
+        if (!isCount(label.caption))
+            return label.caption;
+        if (rung == 0)
+            return label.caption + " points, no rung";
+        const std::string& step = trailLabel(rung).caption;
+        return label.caption + " points, " + (isCount(step) ? "rung " + step : step + " rung");
+    }
+    if (rung != 0 && &label == &trailLabel(rung))
+        return label.caption + ", current rung";
+    return label.caption;
 }
 
 } // namespace glint

@@ -53,6 +53,16 @@ struct Timer {
     uint32_t starts = 0;
 };
 
+// The latest short sentence for a player who cannot see the screen, and
+// how many have been said: a sentence said twice is two announcements, and
+// the window speaks each number once.
+struct Announcement {
+    void say(std::string sentence);
+
+    std::string text;
+    uint32_t serial = 0;
+};
+
 // The controls of the main window whose content the game changes or reads,
 // with their design-time content.
 struct Form1Controls {
@@ -72,6 +82,8 @@ struct Form1Controls {
     ListBox List1, List2, List3;
     ListBox List4{true};
 
+    Announcement announcement;
+
     Timer flashLights{300, true};
     Timer bonusTimer{100, false};
     Timer Timer1{500, false};
@@ -79,7 +91,13 @@ struct Form1Controls {
     Timer Timer3{10000, false};
 
     Label& trailLabel(int32_t rung) { return Trail.at(static_cast<size_t>(rung - 1)); }
+    const Label& trailLabel(int32_t rung) const { return Trail.at(static_cast<size_t>(rung - 1)); }
     Image& lamp(int32_t rung) { return bonus.at(static_cast<size_t>(rung - 1)); }
+    // The rung the ladder shows red, 0 when none.
+    int32_t litRung() const;
+    // What assistive technology calls a label: what it shows, and for the
+    // points box and the ladder also the current rung in words.
+    std::string spokenName(const Label& label) const;
 };
 
 } // namespace glint

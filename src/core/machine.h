@@ -76,6 +76,15 @@ public:
     // The three win-line symbols, left to right.
     std::array<int32_t, 3> winLine() const;
 
+    // --- what a player who cannot see the screen is told (narration.cpp) --
+    // The spoken name of a symbol, from its picture file's name.
+    std::string symbolName(int32_t symbol) const;
+    // What assistive technology calls a picture; empty for one that only
+    // decorates.
+    std::string pictureName(PictureId picture) const;
+    // The player switched the game's sound off or on.
+    void soundSwitched(bool on);
+
     // --- machine state ---------------------------------------------------
     int32_t leftSteps = 0;
     int32_t middleSteps = 0;
@@ -109,6 +118,9 @@ public:
     int16_t flashPhase = 0;
     int16_t featureIndex = 0;
     std::array<std::string, 6> featureNames;
+    // The idle machine has said its attract message once; a coin or a tick
+    // with credit or nudges makes it due again.
+    bool attractSaid = false;
 
     // What the main window shows.
     Form1Controls ui;
@@ -122,6 +134,8 @@ private:
     enum class Reel { Left, Middle, Right };
     void holdOrNudge(Reel reel);
     void setFlashLamps(bool oddLit);
+    // Says the win line by name and what the play or nudge left on screen.
+    void sayOutcome(bool nudged);
 
     Platform& platform_;
     AssetPaths paths_;

@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/narration.h"
 #include "core/sounds.h"
 #include "core/saturate.h"
 #include "core/texts.h"
@@ -17,6 +18,8 @@ void Machine::Command3_Click()
     ui.status.caption = playsText();
     playSound(sound::kCoin, sound::kOnce);
     showTrail(0);
+    ui.announcement.say(forTheEar(ui.status.caption));
+    attractSaid = false;
 }
 
 void Machine::Command5_Click()
@@ -30,6 +33,7 @@ void Machine::Command4_Click()
     cheatCount = saturatingAdd(cheatCount, 5);
     ui.status.caption = fill(text::kCheater, std::to_string(cheatCount));
     playSound(sound::kCheat, sound::kOnce);
+    ui.announcement.say(forTheEar(ui.status.caption));
 }
 
 } // namespace glint

@@ -49,8 +49,11 @@ void Machine::holdOrNudge(Reel reel)
         ui.status.caption = (*hold ? texts.cancelText : texts.holdText).english;
         *hold = !*hold;
     }
-    if (nudges <= 0)
+    if (nudges <= 0) {
+        if (holdAllowed)
+            ui.announcement.say(ui.status.caption);
         return;
+    }
 
     *hold = false;
     --nudges;
@@ -63,6 +66,7 @@ void Machine::holdOrNudge(Reel reel)
     trailPoints = static_cast<int16_t>(trailPoints + symbolPoints.at(static_cast<size_t>(stripEntry(*strip, *position))));
     ui.nopoints.caption = std::to_string(trailPoints);
     scoreSpin();
+    sayOutcome(true);
 }
 
 } // namespace glint

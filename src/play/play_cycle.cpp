@@ -2,6 +2,8 @@
 #include "core/sounds.h"
 #include "core/texts.h"
 
+#include <algorithm>
+
 namespace glint {
 
 namespace {
@@ -12,8 +14,11 @@ constexpr Money kStake = Money::fromCents(25);
 
 void Machine::Command2_Click()
 {
-    if (nudges > 0 && trailPoints != kBonusRung)
+    if (nudges > 0 && trailPoints != kBonusRung) {
+        // Nothing changes on screen; a player listening hears why.
+        ui.announcement.say(std::to_string(nudges) + (nudges == 1 ? " nudge left" : " nudges left"));
         return;
+    }
     stopSound();
 
     if (trailPoints == kBonusRung && ui.bonusTimer.enabled) {
@@ -22,10 +27,15 @@ void Machine::Command2_Click()
         // selector stands still the next press is an ordinary play.
         nudges = 0;
         stopBonus();
+        const bool onFeature =
+            std::find(featureNames.begin(), featureNames.end(), ui.status.caption) != featureNames.end();
+        ui.announcement.say(onFeature ? "stopped on " + ui.status.caption : std::string("bonus stopped"));
         return;
     }
-    if (!(credit > Money()))
+    if (!(credit > Money())) {
+        ui.announcement.say(text::kAttract.front().english);
         return;
+    }
 
     credit -= kStake;
     ui.cashpot.text = platform_.formatCurrency(cashPot);
@@ -48,6 +58,7 @@ void Machine::Command2_Click()
         playSound(sound::kNudges, sound::kLoop);
         nudges = rnd.below(3) + 1 + cheatCount;
         showNudges();
+        sayOutcome(false);
         return;
     }
 
@@ -68,6 +79,7 @@ void Machine::Command2_Click()
         ui.trailHeldLight.foreColor = kGrey;
         heldTrailPoints = 0;
     }
+    sayOutcome(false);
 }
 
 void Machine::showNudges()

@@ -1,9 +1,12 @@
 #include "ui/accessibility.h"
 
+#include "ui/design_widgets.h"
+#include "ui/form1.h"
 #include "ui/trace_view.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QFocusEvent>
 #include <QHash>
 #include <QPointer>
 #include <QWindow>
@@ -134,8 +137,122 @@ private:
     mutable QHash<int, QAccessible::Id> rows_;
 };
 
+// A value box as an editable text. Qt's own line edit reports an empty run
+// of text attributes at each character, from which Orca 43 builds the value
+// one character short ("£5" for "£51"); here the whole value is one run.
+class ValueBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ValueBoxAccessible(ValueBox* box) : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Value ? box()->text() : QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.editable = !box()->isReadOnly();
+        state.readOnly = box()->isReadOnly();
+        state.selectableText = true;
+        return state;
+    }
+
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && box()->hasSelectedText()) {
+            *start = box()->selectionStart();
+            *end = *start + box()->selectionLength();
+        }
+    }
+    int selectionCount() const override { return box()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int) override { box()->deselect(); }
+    void setSelection(int, int start, int end) override { box()->setSelection(start, end - start); }
+    int cursorPosition() const override { return box()->cursorPosition(); }
+    void setCursorPosition(int position) override { box()->setCursorPosition(position); }
+    QString text(int start, int end) const override { return box()->text().mid(start, end - start); }
+    int characterCount() const override { return int(box()->text().size()); }
+    int offsetAtPoint(const QPoint& point) const override { return box()->cursorPositionAt(box()->mapFromGlobal(point)); }
+    void scrollToSubstring(int, int) override {}
+
+    QRect characterRect(int offset) const override
+    {
+        // Where the box draws the character: its text starts after the frame
+        // and Qt's own two-pixel margin, and stands centred in the height.
+        const QString value = box()->text();
+        if (offset < 0 || offset >= value.size())
+            return {};
+        const QFontMetrics metrics = box()->fontMetrics();
+        const QRect inside = box()->contentsRect().marginsRemoved(box()->textMargins());
+        const int x = inside.left() + 2 + metrics.horizontalAdvance(value.left(offset));
+        const QRect local(x, inside.center().y() - metrics.height() / 2, metrics.horizontalAdvance(value.at(offset)),
+                          metrics.height());
+        return {box()->mapToGlobal(local.topLeft()), local.size()};
+    }
+
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+private:
+    ValueBox* box() const { return static_cast<ValueBox*>(widget()); }
+};
+
+// Reports a window's new title as a change of its accessible name.
+class TitleChanges : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowTitleChange) {
+            QAccessibleEvent changed(watched, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+        return false;
+    }
+};
+
+// Takes a window's description away when the window first loses the focus.
+class DescriptionOnce : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowDeactivate) {
+            static_cast<QWidget*>(watched)->setAccessibleDescription({});
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 QAccessibleInterface* glintInterface(const QString& className, QObject* object)
 {
+    // Qt takes a plain top-level widget for a client area ("filler"); the
+    // game's window is a frame, named by its title, as a screen reader's
+    // title and status-bar commands need.
+    if (className == QLatin1String(Form1::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String(ValueBox::staticMetaObject.className()))
+        return new ValueBoxAccessible(static_cast<ValueBox*>(object));
+    if (className == QLatin1String(ImageWidget::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String(StatusLabel::staticMetaObject.className()))
         return new StatusLabelAccessible(static_cast<StatusLabel*>(object));
     if (className == QLatin1String(TraceView::staticMetaObject.className()))
@@ -148,6 +265,30 @@ QAccessibleInterface* glintInterface(const QString& className, QObject* object)
 StatusLabel::StatusLabel(QWidget* parent) : QLabel(parent)
 {
     installAccessibleInterfaces();
+}
+
+ValueBox::ValueBox(QWidget* parent) : QLineEdit(parent)
+{
+    installAccessibleInterfaces();
+}
+
+void ValueBox::focusInEvent(QFocusEvent* event)
+{
+    // QLineEdit selects all of its text when Tab brings the focus; without
+    // that reason it keeps the text as it is.
+    QFocusEvent plain(event->type(), Qt::OtherFocusReason);
+    QLineEdit::focusInEvent(&plain);
+}
+
+void reportTitleChanges(QWidget& window)
+{
+    window.installEventFilter(new TitleChanges(&window));
+}
+
+void describeOnce(QWidget& window, const QString& description)
+{
+    window.setAccessibleDescription(description);
+    window.installEventFilter(new DescriptionOnce(&window));
 }
 
 void installAccessibleInterfaces()

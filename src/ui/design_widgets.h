@@ -44,6 +44,7 @@ private:
 // nothing, letting what lies beneath show through. On a dense screen it
 // shows the picture's sharp companion, when it has one, in the same room.
 class ImageWidget : public QWidget {
+    Q_OBJECT
 public:
     explicit ImageWidget(QWidget* parent);
     // `sharp` is null or twice the size of `picture` at device-pixel ratio 2.

@@ -2,6 +2,7 @@
 
 #include "core/version.h"
 #include "ui/accessibility.h"
+#include "ui/announcer.h"
 #include "ui/debug_list_model.h"
 #include "ui/design_widgets.h"
 #include "ui/help_window.h"
@@ -72,6 +73,10 @@ Form1::Form1(const QString& dataDir, QtPlatform::MessageBox messageBox)
     : platform_(QString::fromStdString(AssetPaths(assetRoot(dataDir)).sound), std::move(messageBox)),
       machine_(platform_, AssetPaths(assetRoot(dataDir)))
 {
+    // Before the title is set: assistive technology keeps the first kind it
+    // is told a widget is.
+    installAccessibleInterfaces();
+    reportTitleChanges(*this);
     setObjectName(QStringLiteral("Form1"));
     showCaption();
     QPalette palette = this->palette();
@@ -92,7 +97,7 @@ void Form1::buildControls()
         return;
     controlsBuilt_ = true;
     setWindowIcon(PictureTable::appIcon());
-    setAccessibleDescription(QCoreApplication::translate(
+    describeOnce(*this, QCoreApplication::translate(
         "Form1", "Keys: Space or Enter start, 1, 2 and 3 hold or nudge the left, middle and right reel, C inserts a "
                  "coin, M turns the sound off or on, F1 explains how to play, Ctrl+Q quits."));
     for (const ControlSpec& control : form1Layout()) {
@@ -108,6 +113,7 @@ void Form1::buildControls()
             static_cast<ImageWidget*>(widget)->setPicture(platform_.pictures().pixmap(control.picture),
                                                           platform_.pictures().sharp(control.picture));
     }
+    announcer_ = std::make_unique<Announcer>(findChild<QWidget*>(QStringLiteral("status")));
     bindModels();
     connectHandlers();
     setUpTimers();
@@ -162,7 +168,7 @@ QWidget* Form1::build(const ControlSpec& control)
     case ControlKind::Button:
         return new QPushButton(layoutText(control.caption), this);
     case ControlKind::TextBox:
-        return new QLineEdit(this);
+        return new ValueBox(this);
     case ControlKind::ListBox:
         if (std::string_view(control.name) == "myDebug") {
             // The trace grows by two lines a play, without end.
@@ -188,7 +194,7 @@ void Form1::bindModels()
         {"Trail8", &ui.Trail[7]},  {"trailHeldLight", &ui.trailHeldLight}, {"nopoints", &ui.nopoints},
     };
     for (const auto& [name, model] : labels)
-        labels_.push_back({static_cast<QLabel*>(widget(name)), model, {}, {}});
+        labels_.push_back({static_cast<QLabel*>(widget(name)), model, {}, {}, {}});
 
     const std::pair<const char*, const Image*> images[] = {
         {"tl", &ui.tl},         {"ml", &ui.ml},         {"bl", &ui.bl},         {"tm", &ui.tm},
@@ -198,7 +204,7 @@ void Form1::bindModels()
         {"bonus8", &ui.bonus[7]}, {"titlepic", &ui.titlepic},
     };
     for (const auto& [name, model] : images)
-        images_.push_back({static_cast<ImageWidget*>(widget(name)), model, kNoPicture});
+        images_.push_back({static_cast<ImageWidget*>(widget(name)), model, kNoPicture, {}});
     // The first nine are the cells, already in the order they are painted.
     for (size_t i = 0; i < cells_.size(); ++i)
         cells_[i] = &images_[i];
@@ -251,17 +257,15 @@ void Form1::setUpKeyboard()
     auto* keyboard = new KeyboardPlay({button("Command2"), {button("nudgel"), button("nudgem"), button("nudgeR")},
                                        button("Command3")},
                                       [this] { toggleMute(); }, this);
-    for (const char* name : kForm1TabOrder) {
-        QWidget* control = findChild<QWidget*>(QLatin1String(name));
-        if (!qobject_cast<QLineEdit*>(control))
-            keyboard->watch(control);
-    }
+    for (const char* name : kForm1TabOrder)
+        keyboard->watch(findChild<QWidget*>(QLatin1String(name)));
 }
 
 void Form1::toggleMute()
 {
     platform_.setMuted(!platform_.muted());
     showCaption();
+    handle([this] { machine_.soundSwitched(!platform_.muted()); });
 }
 
 void Form1::showCaption()
@@ -344,6 +348,7 @@ void Form1::sync()
         view.shown = view.model->listCount();
     }
     debugModel_->refresh();
+    syncSpeech();
 }
 
 void Form1::syncLabel(LabelView& view, bool force)

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,7 @@ class QTimer;
 
 namespace glint::ui {
 
+class Announcer;
 class DebugListModel;
 class ImageWidget;
 
@@ -53,11 +55,13 @@ private:
         const Label* model;
         std::string caption;
         Colour colour;
+        std::string ownName; // what assistive technology hears beyond the caption
     };
     struct ImageView {
         ImageWidget* widget;
         const Image* model;
         PictureId shown;
+        std::string name;
     };
     struct TextView {
         QLineEdit* widget;
@@ -91,6 +95,8 @@ private:
     void handle(Handler handler);
     void syncLabel(LabelView& view, bool force);
     void syncImage(ImageView& view);
+    // The spoken names of labels and pictures, and the latest announcement.
+    void syncSpeech();
     void syncTimers();
     // The reel cells' new pictures on screen now, while a spin blocks.
     void paintCells();
@@ -105,6 +111,8 @@ private:
     std::array<TextView, 2> texts_{}; // prizeMoney, cashpot
     std::vector<ListView> lists_;
     std::vector<TimerView> timers_;
+    std::unique_ptr<Announcer> announcer_;
+    uint32_t announced_ = 0;
     bool controlsBuilt_ = false;
     bool inHandler_ = false;
     bool terminated_ = false;

@@ -17,9 +17,9 @@ namespace glint::ui {
 //   C             "cash", which inserts a coin
 //   M             sound off or on
 // A key presses its button exactly as a click does, so it reaches the
-// machine through the same handler. Text boxes are left alone: there the
-// keys type. A key held down presses once; with Ctrl, Alt or Meta a key is
-// not the game's.
+// machine through the same handler, also from a value box, where typing
+// changes nothing in the game: other keys type there. A key held down
+// presses once; with Ctrl, Alt or Meta a key is not the game's.
 class KeyboardPlay : public QObject {
 public:
     struct Buttons {

@@ -3,10 +3,14 @@
 #include "core/machine.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+
+#include <array>
+#include <map>
 
 namespace glint::ui::test {
 namespace {
@@ -61,15 +65,87 @@ TEST_F(Form1Test, ControlsTellAssistiveTechnologyWhatTheyAreAndDoAndLabelsWhatTh
                 << button->objectName().toStdString();
         }
     }
-    // Labels are read as they are shown, also after the game changed them.
-    window->machine().ui.status.caption = "Hold Any?";
-    window->machine().ui.nopoints.caption = "7";
+    // Labels are read as they are shown, also after the game changed them;
+    // the points box and the ladder also say the current rung.
+    Machine& m = window->machine();
+    m.ui.status.caption = "Hold Any?";
+    m.ui.nopoints.caption = "7";
+    m.showTrail(4);
     window->sync();
+    const std::map<QString, QString> withRung = {{"nopoints", "7 points, Bonus rung"}, {"Trail4", "Bonus, current rung"}};
     const QList<QLabel*> labels = window->findChildren<QLabel*>();
     ASSERT_EQ(labels.size(), 18);
-    for (QLabel* label : labels)
-        EXPECT_EQ(accessible(label)->text(QAccessible::Name), label->text()) << label->objectName().toStdString();
+    for (QLabel* label : labels) {
+        const auto own = withRung.find(label->objectName());
+        EXPECT_EQ(accessible(label)->text(QAccessible::Name), own == withRung.end() ? label->text() : own->second)
+            << label->objectName().toStdString();
+    }
     EXPECT_EQ(text("status"), QStringLiteral("Hold Any?"));
+
+    // The window is a frame named by its title; the win line's pictures
+    // are named by their files.
+    EXPECT_EQ(accessible(window.get())->role(), QAccessible::Window);
+    EXPECT_EQ(accessible(window.get())->text(QAccessible::Name), window->windowTitle());
+    const std::array<int32_t, 3> line = m.winLine();
+    for (size_t i = 0; i < line.size(); ++i) {
+        QAccessibleInterface* cell = accessible(find(std::array{"ml", "mm", "mr"}[i]));
+        EXPECT_EQ(cell->role(), QAccessible::Graphic);
+        EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("sym%1").arg(line[i], 2, 10, QLatin1Char('0')));
+    }
+}
+
+// Each announcement shows a notification inside the message line anew,
+// also when it repeats the last one, and hides it again soon after. A new
+// title is told as the window's new name.
+TEST_F(Form1Test, EachAnnouncementIsANotificationShownAnewInTheMessageLine)
+{
+    QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true);
+    static QStringList shown;
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        QAccessibleInterface* iface = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && iface->role() == QAccessible::Notification)
+            shown << iface->text(QAccessible::Name);
+        if (event->type() == QAccessible::NameChanged && iface->role() == QAccessible::Window)
+            shown << "title: " + iface->text(QAccessible::Name).section(' ', -1);
+    });
+    Machine& m = window->machine();
+    m.nudges = 2;
+    for (const char* button : {"Command3", "Command2", "Command2"})
+        QTest::mouseClick(find(button), Qt::LeftButton);
+    QTest::keyClick(find("Command2"), Qt::Key_M);
+    QAccessible::installUpdateHandler(previous);
+    platform->setActive(false);
+    EXPECT_EQ(shown, (QStringList{"Plays 1.00", "2 nudges left", "2 nudges left", "title: [muted]", "sound off"}));
+
+    auto* notice = find("status")->findChild<QWidget*>(QStringLiteral("announcement"));
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([notice] { return notice->isHidden(); }, 3000));
+}
+
+// The window's long description is there for its first activation only; a
+// value box reached by Tab selects nothing and reads its value whole.
+TEST_F(Form1Test, TheDescriptionIsReadOnceAndAValueBoxItsWholeValue)
+{
+    EXPECT_FALSE(window->accessibleDescription().isEmpty());
+    for (QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+        QEvent event(type);
+        QApplication::sendEvent(window.get(), &event);
+        EXPECT_TRUE(window->accessibleDescription().isEmpty());
+    }
+
+    QApplication::setActiveWindow(window.get());
+    find("nudgem")->setFocus();
+    QTest::keyClick(find("nudgem"), Qt::Key_Tab);
+    auto* box = find<QLineEdit>("cashpot");
+    ASSERT_TRUE(box->hasFocus());
+    EXPECT_FALSE(box->hasSelectedText());
+    QAccessibleTextInterface* value = accessible(box)->textInterface();
+    ASSERT_NE(value, nullptr);
+    const int length = value->characterCount();
+    int start = -1, end = -1;
+    value->attributes(length - 1, &start, &end);
+    EXPECT_EQ(value->text(start, end), box->text());
 }
 
 // Qt passes changes on to assistive technology only while one listens; the

@@ -117,7 +117,7 @@ TEST_F(Form1Test, TimersTickAtTheMachinesIntervalsRestartWhenSwitchedOnAgainAndS
 
 // Keys go where the window system sends them: to the focused control. Each
 // press starts from a machine ready both to play once and to take a hold.
-TEST_F(Form1Test, EachKeyPressesItsButtonWhicheverControlHasTheFocusButNotWhileTypingAndMMutes)
+TEST_F(Form1Test, EachKeyPressesItsButtonWhicheverControlHasTheFocusEvenAValueBoxAndMMutes)
 {
     Machine& m = window->machine();
     auto played = [&] { return m.credit == Money::fromCents(75); };
@@ -136,7 +136,8 @@ TEST_F(Form1Test, EachKeyPressesItsButtonWhicheverControlHasTheFocusButNotWhileT
         {"myDebug", Qt::Key_2, {}, [&] { return m.holdMiddle && !m.holdLeft; }},
         {"Command2", Qt::Key_3, {}, [&] { return m.holdRight && m.credit == Money::fromWhole(1); }},
         {"nudgeR", Qt::Key_C, {}, [&] { return m.credit == Money::fromWhole(2); }},
-        {"prizeMoney", Qt::Key_C, {}, nothing},
+        {"prizeMoney", Qt::Key_C, {}, [&] { return m.credit == Money::fromWhole(2); }},
+        {"cashpot", Qt::Key_Space, {}, played},
         {"Command2", Qt::Key_C, Qt::ControlModifier, nothing},
         {"Command2", Qt::Key_1, Qt::AltModifier, nothing},
         {"myDebug", Qt::Key_M, {}, [&] { return window->windowTitle().endsWith(QStringLiteral(" [muted]")); }},
@@ -152,7 +153,7 @@ TEST_F(Form1Test, EachKeyPressesItsButtonWhicheverControlHasTheFocusButNotWhileT
         QTest::keyClick(find(p.focus), p.key, p.modifiers);
         EXPECT_TRUE(p.pressed()) << p.focus << " " << QKeySequence(p.key | p.modifiers).toString().toStdString();
     }
-    EXPECT_EQ(find<QLineEdit>("prizeMoney")->text(), QStringLiteral("Text1c"));
+    EXPECT_EQ(find<QLineEdit>("prizeMoney")->text(), QStringLiteral("Text1"));
 
     // A key held down presses once.
     QKeyEvent repeat(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, QStringLiteral("c"), true);
