@@ -16,7 +16,7 @@
 #include "core/machine.h"
 #include "core/sounds.h"
 #include "ui/data_dir.h"
-#include "ui/wave_file.h"
+#include "sound/wave_file.h"
 
 #include <QPushButton>
 
@@ -39,7 +39,7 @@ namespace {
 using glint::bench::clockSeconds;
 using Samples = std::vector<int16_t>;
 
-constexpr double kFileRate = glint::ui::kSoundRate;
+constexpr double kFileRate = glint::sound::kSoundRate;
 // A sound is known by 5 ms of its waveform taken 8 ms after it first gets
 // loud, or failing that 40 ms after (the monitor of a sink that was idle
 // may miss the first milliseconds of a sound), wherever the recording
@@ -228,7 +228,7 @@ private:
 
 Samples loadSound(const std::string& path)
 {
-    const auto samples = glint::ui::decodeWave(path);
+    const auto samples = glint::sound::decodeWave(path);
     return samples ? *samples : Samples();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/wave_file.h"
+#include "sound/wave_file.h"
 
 #include <atomic>
 #include <chrono>
@@ -21,7 +21,7 @@ struct timeval;
 struct pa_stream;
 struct pa_threaded_mainloop;
 
-namespace glint::ui {
+namespace glint::sound {
 
 // Plays one WAV file at a time on a thread of its own, so sounds go on
 // while the window's thread is held: a spin holds it for half a second and
@@ -144,4 +144,4 @@ private:
     std::thread thread_; // last: starts once everything above exists
 };
 
-} // namespace glint::ui
+} // namespace glint::sound

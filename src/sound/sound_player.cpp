@@ -1,4 +1,4 @@
-#include "ui/sound_player.h"
+#include "sound/sound_player.h"
 
 #include "core/sounds.h"
 
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace glint::ui {
+namespace glint::sound {
 
 namespace {
 
@@ -415,4 +415,4 @@ void SoundPlayer::onWritable(pa_stream*, size_t bytes, void* self)
         player.writeCopies(int64_t(bytes));
 }
 
-} // namespace glint::ui
+} // namespace glint::sound

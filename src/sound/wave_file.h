@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace glint::ui {
+namespace glint::sound {
 
 // Every sound is decoded to, and played in, the format the game's files
 // have: 44.1 kHz, 16-bit, mono.
@@ -20,4 +20,4 @@ using Samples = std::vector<int16_t>;
 // one.
 std::shared_ptr<const Samples> decodeWave(const std::string& path);
 
-} // namespace glint::ui
+} // namespace glint::sound

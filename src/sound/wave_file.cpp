@@ -1,4 +1,4 @@
-#include "ui/wave_file.h"
+#include "sound/wave_file.h"
 
 #include <fcntl.h>
 #include <sndfile.h>
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <optional>
 
-namespace glint::ui {
+namespace glint::sound {
 
 namespace {
 
@@ -144,4 +144,4 @@ std::shared_ptr<const Samples> decodeWave(const std::string& path)
     return samples;
 }
 
-} // namespace glint::ui
+} // namespace glint::sound

@@ -1,5 +1,5 @@
 #include "core/sounds.h"
-#include "ui/sound_player.h"
+#include "sound/sound_player.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,7 +25,7 @@
 // The player's rules seen through its own interface, playing into a private
 // PulseAudio server's null sink, which plays in real time without a sound
 // card, so sounds end, loop and are replaced as on a real one.
-namespace glint::ui::test {
+namespace glint::sound::test {
 namespace {
 
 using namespace std::chrono_literals;
@@ -257,4 +257,4 @@ TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheServerPlayedItIsHeardUntilTheNextOn
 }
 
 } // namespace
-} // namespace glint::ui::test
+} // namespace glint::sound::test
