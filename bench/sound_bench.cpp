@@ -228,8 +228,8 @@ private:
 
 Samples loadSound(const std::string& path)
 {
-    const auto samples = glint::sound::decodeWave(path);
-    return samples ? *samples : Samples();
+    const auto decoded = glint::sound::decodeWave(path);
+    return decoded.samples ? *decoded.samples : Samples();
 }
 
 // The times at which the reel cells are painted: the end of each step.

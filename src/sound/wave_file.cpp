@@ -6,142 +6,180 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
 #include <cstring>
-#include <optional>
 
 namespace glint::sound {
 
 namespace {
 
-// No game sound comes near this; anything larger is not a sound of ours.
-constexpr off_t kLargestFile = 64 << 20;
+// Frames read and converted at a time.
+constexpr sf_count_t kChunkFrames = 16384;
+// A size field recorders leave at this when they never come back to fill
+// it in; the data then runs to the end of the file.
+constexpr uint32_t kUnfilled = 0xFFFFFFFF;
 
-// The whole of a plain file, or nothing. Opening without blocking keeps a
-// named pipe from waiting for a writer; only plain files are read.
-std::optional<std::vector<uint8_t>> readPlainFile(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    std::vector<uint8_t> bytes;
-    struct stat status {};
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= kLargestFile) {
-        bytes.resize(size_t(status.st_size));
-        size_t got = 0;
-        while (got < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-            if (n <= 0)
-                break;
-            got += size_t(n);
-        }
-        bytes.resize(got);
+// Closes the file however decoding ends.
+class File {
+public:
+    explicit File(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
+    ~File()
+    {
+        if (sound_)
+            sf_close(sound_);
+        if (fd_ >= 0)
+            ::close(fd_);
     }
-    ::close(fd);
-    if (bytes.empty())
-        return std::nullopt;
-    return bytes;
-}
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    int fd() const { return fd_; }
+    SNDFILE*& sound() { return sound_; }
+
+private:
+    int fd_;
+    SNDFILE* sound_ = nullptr;
+};
 
 uint32_t littleEndian32(const uint8_t* at)
 {
     return uint32_t(at[0]) | uint32_t(at[1]) << 8 | uint32_t(at[2]) << 16 | uint32_t(at[3]) << 24;
 }
 
-// Whether the RIFF file's sample data is all there. The decoder plays
-// whatever part of a cut-short file it finds; the game treats such a file
-// as broken, not as a shorter sound.
-bool dataChunkComplete(const std::vector<uint8_t>& bytes)
+// Why the RIFF file's sample data is not all there, or nothing when it is.
+// The decoder plays whatever part of a cut-short file it finds; the game
+// treats such a file as broken, not as a shorter sound.
+std::string dataChunkFault(int fd, off_t fileSize)
 {
-    size_t at = 12; // past "RIFF", its size and "WAVE"
-    while (at + 8 <= bytes.size()) {
-        const uint64_t size = littleEndian32(&bytes[at + 4]);
-        if (std::memcmp(&bytes[at], "data", 4) == 0)
-            return at + 8 + size <= bytes.size();
-        at += 8 + size + (size & 1);
+    uint8_t header[12];
+    if (::pread(fd, header, sizeof header, 0) != ssize_t(sizeof header) || std::memcmp(header, "RIFF", 4) != 0 ||
+        std::memcmp(header + 8, "WAVE", 4) != 0)
+        return "not a WAV file";
+    for (off_t at = 12; at + 8 <= fileSize;) {
+        uint8_t chunk[8];
+        if (::pread(fd, chunk, sizeof chunk, at) != ssize_t(sizeof chunk))
+            return "unreadable";
+        const uint32_t size = littleEndian32(chunk + 4);
+        if (std::memcmp(chunk, "data", 4) == 0) {
+            if (size == kUnfilled || at + 8 + off_t(size) <= fileSize)
+                return {};
+            return "cut short";
+        }
+        at += 8 + off_t(size) + off_t(size & 1);
     }
-    return false;
+    return "no sample data";
 }
 
-// libsndfile reads from memory through these.
-struct Memory {
-    const std::vector<uint8_t>& bytes;
-    sf_count_t at = 0;
+// Mixes frames down to one channel and brings them to the playing rate by
+// linear interpolation (enough for short effects), a chunk at a time: the
+// sample before each chunk is carried over to the next.
+class Converter {
+public:
+    Converter(int channels, int rate, sf_count_t frames) : channels_(channels), rate_(rate)
+    {
+        total_ = frames * kSoundRate / rate;
+        out_.reserve(size_t(total_));
+    }
+    void add(const float* frames, sf_count_t count)
+    {
+        for (sf_count_t i = 0; i < count; ++i) {
+            float sum = 0;
+            for (int c = 0; c < channels_; ++c)
+                sum += frames[i * channels_ + c];
+            take(sum / float(channels_));
+        }
+    }
+    Samples finish()
+    {
+        // The last samples are held at the last level, as there is nothing
+        // to interpolate towards.
+        while (sf_count_t(out_.size()) < total_)
+            out_.push_back(level(last_));
+        return std::move(out_);
+    }
+
+private:
+    static int16_t level(float x) { return int16_t(std::clamp(std::lrint(double(x) * 32768.0), -32768L, 32767L)); }
+    // One mono sample in; every output sample lying between it and the one
+    // before comes out.
+    void take(float sample)
+    {
+        const sf_count_t index = seen_++;
+        if (index == 0) {
+            last_ = sample;
+            return;
+        }
+        for (;;) {
+            const sf_count_t i = sf_count_t(out_.size());
+            if (i >= total_)
+                break;
+            // Where output sample i lies on the input's timeline.
+            const double at = double(i) * rate_ / kSoundRate;
+            if (at > double(index))
+                break;
+            const double fraction = at - double(index - 1);
+            out_.push_back(level(float(last_ + fraction * (sample - last_))));
+        }
+        last_ = sample;
+    }
+
+    int channels_;
+    int rate_;
+    sf_count_t total_ = 0;
+    sf_count_t seen_ = 0;
+    float last_ = 0;
+    Samples out_;
 };
-sf_count_t memoryLength(void* memory)
-{
-    return sf_count_t(static_cast<Memory*>(memory)->bytes.size());
-}
-sf_count_t memorySeek(sf_count_t offset, int whence, void* memory)
-{
-    auto& m = *static_cast<Memory*>(memory);
-    const sf_count_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? m.at : sf_count_t(m.bytes.size());
-    m.at = std::clamp<sf_count_t>(base + offset, 0, sf_count_t(m.bytes.size()));
-    return m.at;
-}
-sf_count_t memoryRead(void* to, sf_count_t count, void* memory)
-{
-    auto& m = *static_cast<Memory*>(memory);
-    const sf_count_t n = std::min(count, sf_count_t(m.bytes.size()) - m.at);
-    std::memcpy(to, m.bytes.data() + m.at, size_t(n));
-    m.at += n;
-    return n;
-}
-sf_count_t memoryWrite(const void*, sf_count_t, void*)
-{
-    return 0;
-}
-sf_count_t memoryTell(void* memory)
-{
-    return static_cast<Memory*>(memory)->at;
-}
 
-// Mixes the frames down to one channel and brings them to the playing
-// rate, by linear interpolation: enough for short effects.
-Samples toPlayingFormat(const std::vector<int16_t>& frames, int channels, int rate)
+Decoded refuse(std::string why)
 {
-    Samples mono(frames.size() / size_t(channels));
-    for (size_t i = 0; i < mono.size(); ++i) {
-        int sum = 0;
-        for (int c = 0; c < channels; ++c)
-            sum += frames[i * size_t(channels) + size_t(c)];
-        mono[i] = int16_t(sum / channels);
-    }
-    if (rate == kSoundRate)
-        return mono;
-    Samples out(size_t(double(mono.size()) * kSoundRate / rate));
-    for (size_t i = 0; i < out.size(); ++i) {
-        const double from = double(i) * rate / kSoundRate;
-        const size_t left = std::min(size_t(from), mono.size() - 1), right = std::min(left + 1, mono.size() - 1);
-        out[i] = int16_t(mono[left] + (from - double(left)) * (mono[right] - mono[left]));
-    }
-    return out;
+    return {nullptr, std::move(why)};
 }
 
 } // namespace
 
-std::shared_ptr<const Samples> decodeWave(const std::string& path)
+Decoded decodeWave(const std::string& path, std::stop_token stop)
 {
-    const auto bytes = readPlainFile(path);
-    if (!bytes || bytes->size() < 12 || std::memcmp(bytes->data(), "RIFF", 4) != 0 || !dataChunkComplete(*bytes))
-        return nullptr;
-    Memory memory{*bytes};
-    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
+    File file(path);
+    if (file.fd() < 0)
+        return refuse(errno == ENOENT ? std::string() : "unreadable: " + std::string(std::strerror(errno)));
+    struct stat status {};
+    if (::fstat(file.fd(), &status) != 0 || !S_ISREG(status.st_mode))
+        return refuse("not a plain file");
+    if (status.st_size == 0)
+        return refuse("empty");
+    if (std::string fault = dataChunkFault(file.fd(), status.st_size); !fault.empty())
+        return refuse(fault);
     SF_INFO info{};
-    SNDFILE* file = sf_open_virtual(&io, SFM_READ, &info, &memory);
-    if (!file)
-        return nullptr;
-    std::vector<int16_t> frames;
-    if (info.channels > 0 && info.samplerate > 0 && info.frames > 0) {
-        frames.resize(size_t(info.frames) * size_t(info.channels));
-        frames.resize(size_t(sf_read_short(file, frames.data(), sf_count_t(frames.size()))));
+    file.sound() = sf_open_fd(file.fd(), SFM_READ, &info, SF_FALSE);
+    if (!file.sound())
+        return refuse(std::string("not a WAV file libsndfile reads: ") + sf_strerror(nullptr));
+    if (info.samplerate < kLowestRate || info.samplerate > kHighestRate)
+        return refuse("sample rate " + std::to_string(info.samplerate) + " Hz, not " + std::to_string(kLowestRate) +
+                      " to " + std::to_string(kHighestRate));
+    if (info.channels < 1 || info.frames < 1)
+        return refuse("no samples");
+    if (info.frames > sf_count_t(kLongestSeconds) * info.samplerate)
+        return refuse("longer than " + std::to_string(kLongestSeconds / 60) + " minutes");
+    if (info.frames > kLargestDecoded / 2 / info.channels)
+        return refuse("more than " + std::to_string(kLargestDecoded >> 20) + " MiB of samples");
+
+    Converter converter(info.channels, info.samplerate, info.frames);
+    std::vector<float> chunk(size_t(kChunkFrames * info.channels));
+    for (sf_count_t read = 0; read < info.frames;) {
+        if (stop.stop_requested())
+            return refuse({});
+        const sf_count_t got = sf_readf_float(file.sound(), chunk.data(), kChunkFrames);
+        if (got <= 0)
+            return refuse("unreadable samples");
+        converter.add(chunk.data(), got);
+        read += got;
     }
-    sf_close(file);
-    if (frames.size() < size_t(std::max(info.channels, 1)))
-        return nullptr;
-    auto samples = std::make_shared<Samples>(toPlayingFormat(frames, info.channels, info.samplerate));
+    auto samples = std::make_shared<Samples>(converter.finish());
     if (samples->empty())
-        return nullptr;
-    return samples;
+        return refuse("no samples");
+    return {std::move(samples), {}};
 }
 
 } // namespace glint::sound

@@ -181,7 +181,7 @@ TEST_F(SoundPlayerTest, OneSoundAtATimeLoopingOnlyWhenAskedAndSilencedByStopOrMu
             if (step == Mute || step == Unmute)
                 player.setMuted(step == Mute);
             if (step == Wait)
-                std::this_thread::sleep_for(400ms);
+                std::this_thread::sleep_for(600ms);
         }
         EXPECT_EQ(playing(), expected);
         // Once a sound has had time to end, the server no longer plays the stream.
@@ -234,26 +234,26 @@ TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheServerPlayedItIsHeardUntilTheNextOn
     player.start(path("next.wav"), false);
     // Long enough for all of it to be recorded on a busy machine too.
     std::this_thread::sleep_for(1s);
-    // The sounds follow each other without overlap: the loop, most of the
-    // 20 ms between the two requests of the first, then the next. A starved
-    // machine may write a sound a few milliseconds after the server passed
-    // where it was meant to start; it then loses that much of its start.
+    // The sounds follow each other without overlap: the loop, at least the
+    // 20 ms between the two requests of the first, then the next, whole.
+    // The null sink's monitor may record a rewind as a hole of silence; the
+    // levels heard, in order, are what count.
     std::vector<std::pair<int16_t, size_t>> runs;
     const QByteArray heard = server.heard();
     for (qsizetype at = 0; at + 1 < heard.size(); at += 2) {
         const auto sample = qFromLittleEndian<int16_t>(heard.data() + at);
+        if (sample == 0)
+            continue;
         if (runs.empty() || runs.back().first != sample)
             runs.push_back({sample, 0});
         ++runs.back().second;
     }
-    std::erase_if(runs, [](const auto& run) { return run.first == 0; });
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_EQ(runs[0].first, 0x1111);
     EXPECT_EQ(runs[1].first, 0x2222);
-    EXPECT_GE(runs[1].second, 44100u * 10 / 1000);
+    EXPECT_GE(runs[1].second, 44100u * 20 / 1000);
     EXPECT_EQ(runs[2].first, 0x3333);
-    EXPECT_GE(runs[2].second, size_t(kFifth) - 44100u * 10 / 1000);
-    EXPECT_LE(runs[2].second, size_t(kFifth));
+    EXPECT_EQ(runs[2].second, size_t(kFifth));
 }
 
 } // namespace
