@@ -12,6 +12,8 @@
 #         can have stopped
 #   close closing the window while a loop plays ends the game within 200 ms
 #         with status 0
+#   stopped
+#         the same with the sound server stopped (SIGSTOP) just before
 #   kill  the sound server is killed while a loop plays: the game plays on,
 #         says so in at most one line, is heard again once a new server
 #         runs, and closes as promptly
@@ -97,7 +99,7 @@ spin)
     awk -v cut="$cut" -v left="${left%%:*}" 'BEGIN { exit !(left - cut < 330 + 25) }' ||
         fail "the left stop started $(awk -v c="$cut" -v l="${left%%:*}" 'BEGIN { print l - c }') ms into the spin, after the middle reel could have stopped"
     ;;
-close | kill)
+close | stopped | kill)
     click 636 36 # cash, for credit
     click "${cheat_button[@]}" # every later play wins nudges, whose sound loops
     click "${start_button[@]}"
@@ -121,6 +123,7 @@ close | kill)
         grep -q inMoney.wav "$work/heard" || fail "no sound once a new server ran"
     fi
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended"
+    [ "$case" = stopped ] && kill -STOP -- "-$sound_server"
     started=$EPOCHREALTIME
     wmctrl -i -c "$window"
     status=0

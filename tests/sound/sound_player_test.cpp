@@ -11,11 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
-#include <chrono>
 #include <algorithm>
-#include <functional>
+#include <chrono>
+#include <cmath>
+#include <memory>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -23,8 +26,8 @@
 #include <vector>
 
 // The player's rules seen through its own interface, playing into a private
-// PulseAudio server's null sink, which plays in real time without a sound
-// card, so sounds end, loop and are replaced as on a real one.
+// sound server's null sink, which plays in real time without a sound card,
+// so sounds end, loop and are replaced as on a real one.
 namespace glint::sound::test {
 namespace {
 
@@ -32,30 +35,79 @@ using namespace std::chrono_literals;
 
 constexpr int kFifth = 44100 / 5; // frames of a 0.2 s sound
 
-// A 16-bit mono 44.1 kHz WAV file of `frames` frames at a steady level
-// (each sample is `level` * 257); its header may promise more, as in a file
-// cut short.
-QByteArray wave(int frames, int promised, char level = '\x10')
+// A WAV file of `frames` frames, each channel at a steady level (a fraction
+// of full scale), as 16- or 24-bit integers or 32-bit floats. A recorder
+// that never came back to fill in the sizes leaves them at 0xFFFFFFFF.
+enum class Encoding { Pcm16, Pcm24, Float32 };
+QByteArray steadyWave(Encoding encoding, int rate, const std::vector<double>& levels, int frames, bool unfilled = false)
 {
-    QByteArray bytes(44 + 2 * frames, level);
-    const char* header = "RIFF\0\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0\x44\xac\0\0\x88\x58\x01\0\x02\0\x10\0data";
-    std::copy_n(header, 40, bytes.data());
-    qToLittleEndian(quint32(bytes.size() - 8), bytes.data() + 4);
-    qToLittleEndian(quint32(2 * promised), bytes.data() + 40);
-    return bytes;
+    const int width = encoding == Encoding::Pcm16 ? 2 : encoding == Encoding::Pcm24 ? 3 : 4;
+    const auto channels = int(levels.size());
+    QByteArray frame;
+    for (double level : levels) {
+        char bytes[4];
+        if (encoding == Encoding::Float32)
+            qToLittleEndian(float(level), bytes);
+        else
+            qToLittleEndian(qint32(std::lround(level * double(1 << (8 * width - 1)))), bytes);
+        frame.append(bytes, width);
+    }
+    QByteArray out;
+    auto append = [&](auto value) {
+        char bytes[sizeof value];
+        qToLittleEndian(value, bytes);
+        out.append(bytes, sizeof value);
+    };
+    const quint32 size = quint32(frames * channels * width);
+    out += "RIFF";
+    append(unfilled ? 0xFFFFFFFFu : 36 + size);
+    out += "WAVEfmt ";
+    append(16u);
+    append(quint16(encoding == Encoding::Float32 ? 3 : 1));
+    append(quint16(channels));
+    append(quint32(rate));
+    append(quint32(rate * channels * width));
+    append(quint16(channels * width));
+    append(quint16(8 * width));
+    out += "data";
+    append(unfilled ? 0xFFFFFFFFu : size);
+    return out + frame.repeated(frames);
 }
 
-// A private PulseAudio server for the test, in the test's own directory,
-// and what its null sink plays, recorded as raw samples. The recorder also
-// keeps the null sink playing in real time: left alone, it renders two
-// seconds ahead and a new sound waits for them.
+// A 16-bit mono 44.1 kHz sound at a level of `level` in every sample.
+QByteArray wave(int frames, int16_t level = 0x1000)
+{
+    return steadyWave(Encoding::Pcm16, 44100, {level / 32768.0}, frames);
+}
+
+// What was heard: each level in turn and for how many samples. The null
+// sink's monitor may record a rewind as a hole of silence, so silence is
+// left out and what it split is joined.
+std::vector<std::pair<int16_t, size_t>> levelsIn(const QByteArray& recording)
+{
+    std::vector<std::pair<int16_t, size_t>> runs;
+    for (qsizetype at = 0; at + 1 < recording.size(); at += 2) {
+        const auto sample = qFromLittleEndian<int16_t>(recording.data() + at);
+        if (sample == 0)
+            continue;
+        if (runs.empty() || runs.back().first != sample)
+            runs.push_back({sample, 0});
+        ++runs.back().second;
+    }
+    return runs;
+}
+
+// A private PulseAudio or PipeWire server for the test, in the test's own
+// directory, and what its null sink plays, recorded as raw 44.1 kHz
+// samples. The recorder also keeps the null sink playing in real time:
+// left alone, it renders two seconds ahead and a new sound waits for them.
 class SoundServer {
 public:
-    explicit SoundServer(const QString& dir) : recording_(dir + "/heard.raw")
+    explicit SoundServer(const QString& dir, const char* kind = "pulseaudio") : recording_(dir + "/heard.raw")
     {
         QProcess start;
-        start.start("bash", {"-c", ". \"$0\"; start_sound_server pulseaudio \"$1\" heard >&2 && echo $sound_server",
-                             GLINT_BUNDLED_DATA_DIR "/../tools/sound-servers.sh", dir});
+        start.start("bash", {"-c", ". \"$0\"; start_sound_server $2 \"$1\" heard >&2 && echo $sound_server",
+                             GLINT_BUNDLED_DATA_DIR "/../tools/sound-servers.sh", dir, kind});
         start.waitForFinished();
         group_ = start.readAllStandardOutput().trimmed().toInt();
         qputenv("PULSE_SERVER", "unix:" + dir.toUtf8() + "/pulse/native");
@@ -77,6 +129,15 @@ public:
     {
         QFile file(recording_);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Processor time the server's first process has taken, in seconds.
+    double cpuSeconds() const
+    {
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(group_));
+        if (!stat.open(QIODevice::ReadOnly))
+            return 0;
+        const QList<QByteArray> fields = stat.readAll().split(')').last().split(' ');
+        return (fields.value(12).toDouble() + fields.value(13).toDouble()) / double(sysconf(_SC_CLK_TCK));
     }
 
 private:
@@ -109,7 +170,7 @@ protected:
 TEST_F(SoundPlayerTest, EveryGameSoundIsDecodedAtPreloadAndPlaysWithoutItsFile)
 {
     for (std::string_view name : sound::kAll)
-        write(name, wave(kFifth, kFifth));
+        write(name, wave(kFifth));
     player.preload(path(""));
     player.sync();
     ASSERT_TRUE(QDir(dir.path()).removeRecursively());
@@ -119,39 +180,103 @@ TEST_F(SoundPlayerTest, EveryGameSoundIsDecodedAtPreloadAndPlaysWithoutItsFile)
     }
 }
 
-TEST_F(SoundPlayerTest, ABadFileIsNeverHeardNeverBlocksAndStillCutsOffTheCurrentSound)
+size_t occurrences(const std::string& text, const std::string& part)
 {
-    write(sound::kHold, wave(kFifth, kFifth));
-    const std::string bad = path(sound::kTheme);
-    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
-        {"missing", [] {}},
-        {"empty", [&] { write(sound::kTheme, {}); }},
-        {"without samples", [&] { write(sound::kTheme, wave(0, 0)); }},
-        {"cut short", [&] { write(sound::kTheme, wave(kFifth / 2, kFifth)); }},
-        {"not a WAV", [&] { write(sound::kTheme, "ID3 no wave at all"); }},
-        {"a directory", [&] { QDir().mkpath(QString::fromStdString(bad)); }},
-        {"a named pipe", [&] { ::mkfifo(bad.c_str(), 0600); }},
-    };
-    for (const auto& [what, make] : cases) {
-        SCOPED_TRACE(what);
-        QDir(QString::fromStdString(bad)).removeRecursively();
-        QFile::remove(QString::fromStdString(bad));
-        make();
-        SoundPlayer fresh; // decodes the bad file at preload, and on demand
-        fresh.preload(path(""));
-        for (const std::string& p : {bad, path("elsewhere.wav")}) {
-            fresh.start(path(sound::kHold), true);
-            fresh.start(p, false);
-            fresh.sync();
-            EXPECT_EQ(fresh.playing(), "");
-        }
-    }
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
 }
 
+// Files a player or packager may drop in, each asked for twice, a loop
+// playing before each time. The player stays up, plays what it can whole
+// and at its level, cuts off the loop either way, names each file it
+// refuses once, in one line, and keeps its memory.
+TEST_F(SoundPlayerTest, NoSoundFileCrashesStallsOrSilencesThePlayer)
+{
+    constexpr int kTenth = 4410;
+    constexpr int16_t kBetween = 0x100;
+    enum Kind { Plain, Loop, Directory, Pipe, Missing };
+    const struct {
+        const char* what;
+        Kind kind;
+        QByteArray bytes;
+        int16_t level;      // heard at; 0 when refused
+        const char* reason; // on stderr; none when heard or missing
+    } cases[] = {
+        {"1 Hz", Plain, steadyWave(Encoding::Pcm16, 1, {0.5}, 1 << 20), 0, "sample rate 1 Hz"},
+        {"float32", Plain, steadyWave(Encoding::Float32, 44100, {0.5}, kTenth), 16384, nullptr},
+        {"24-bit", Plain, steadyWave(Encoding::Pcm24, 44100, {0.25}, kTenth), 8192, nullptr},
+        {"48 kHz stereo", Plain, steadyWave(Encoding::Pcm16, 48000, {0.5, 0.25}, 4800), 12288, nullptr},
+        {"unfilled sizes", Plain, steadyWave(Encoding::Pcm16, 44100, {0.125}, kTenth, true), 4096, nullptr},
+        {"truncated", Plain, wave(kTenth).chopped(100), 0, "cut short"},
+        {"text", Plain, "ID3 this is no sound at all", 0, "not a WAV file"},
+        {"empty", Plain, "", 0, "empty"},
+        {"without samples", Plain, wave(0), 0, "no samples"},
+        {"11 minutes", Plain, steadyWave(Encoding::Pcm16, 8000, {0.5}, 8000 * 660), 0, "longer than 10 minutes"},
+        {"a directory", Directory, {}, 0, "not a plain file"},
+        {"a named pipe", Pipe, {}, 0, "not a plain file"},
+        {"missing", Missing, {}, 0, nullptr},
+        {"one-sample loop", Loop, steadyWave(Encoding::Pcm16, 44100, {0.75}, 1), 24576, nullptr},
+    };
+    write("between.wav", wave(kTenth, kBetween));
+    ::testing::internal::CaptureStderr();
+    std::vector<int16_t> expected;
+    double loopCpu = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string file = path(c.what);
+        if (c.kind == Directory)
+            ASSERT_TRUE(QDir().mkpath(QString::fromStdString(file)));
+        else if (c.kind == Pipe)
+            ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+        else if (c.kind != Missing)
+            write(c.what, c.bytes);
+        for (int time = 0; time < 2; ++time) {
+            player.start(path("between.wav"), true);
+            std::this_thread::sleep_for(50ms);
+            player.start(file, c.kind == Loop);
+            EXPECT_EQ(playing(), c.level ? file : "");
+            const double before = server.cpuSeconds();
+            std::this_thread::sleep_for(c.kind == Loop ? 1s : 200ms);
+            loopCpu = std::max(loopCpu, c.kind == Loop ? server.cpuSeconds() - before : 0);
+            if (c.level)
+                expected.push_back(c.level);
+        }
+    }
+    player.stop();
+    std::this_thread::sleep_for(100ms);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    size_t refused = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string line = "glint-galore: not playing " + path(c.what) + ": ";
+        EXPECT_EQ(occurrences(said, line), c.reason ? 1u : 0u) << said;
+        if (c.reason) {
+            EXPECT_EQ(occurrences(said, line + c.reason), 1u) << said;
+        }
+        refused += c.reason ? 1 : 0;
+    }
+    EXPECT_EQ(occurrences(said, "\n"), refused) << said;
+    std::vector<int16_t> heard;
+    for (const auto& [level, samples] : levelsIn(server.heard())) {
+        if (level != kBetween) {
+            heard.push_back(level);
+            EXPECT_GE(samples, size_t(level == 24576 ? 44100 * 9 / 10 : kTenth)) << "at " << level;
+        }
+    }
+    EXPECT_EQ(heard, expected);
+    // A loop of one sample is written in chunks, not a copy at a time (which
+    // kept a core busy on the server).
+    EXPECT_LT(loopCpu, 0.2);
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    EXPECT_LT(usage.ru_maxrss, 200 * 1024) << "kB at the peak";
+}
 TEST_F(SoundPlayerTest, OneSoundAtATimeLoopingOnlyWhenAskedAndSilencedByStopOrMute)
 {
-    write("a.wav", wave(kFifth, kFifth));
-    write("b.wav", wave(kFifth, kFifth));
+    write("a.wav", wave(kFifth));
+    write("b.wav", wave(kFifth));
     const std::string a = path("a.wav"), b = path("b.wav");
     enum Do { OnceA, LoopA, OnceB, Stop, Mute, Unmute, Wait };
     const std::vector<std::tuple<const char*, std::vector<Do>, std::string>> cases = {
@@ -193,17 +318,20 @@ TEST_F(SoundPlayerTest, OneSoundAtATimeLoopingOnlyWhenAskedAndSilencedByStopOrMu
 
 TEST_F(SoundPlayerTest, AServerThatStopsAnsweringHoldsNeitherTheSoundsNorClosing)
 {
-    write("a.wav", wave(kFifth, kFifth));
-    const auto before = std::chrono::steady_clock::now();
-    {
-        SoundPlayer stalled;
-        stalled.start(path("a.wav"), true);
-        stalled.sync();
-        server.stopAnswering();
-        for (int i = 0; i < 10; ++i)
-            stalled.start(path("a.wav"), i % 2);
-    }
-    EXPECT_LT(std::chrono::steady_clock::now() - before, 1500ms);
+    write("a.wav", wave(kFifth));
+    auto stalled = std::make_unique<SoundPlayer>();
+    stalled->start(path("a.wav"), true);
+    stalled->sync();
+    server.stopAnswering();
+    auto before = std::chrono::steady_clock::now();
+    for (int i = 0; i < 10; ++i)
+        stalled->start(path("a.wav"), i % 2);
+    stalled->stop();
+    stalled->sync();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 200ms) << "to handle the requests";
+    before = std::chrono::steady_clock::now();
+    stalled.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - before, 200ms) << "to close";
 }
 
 TEST(SoundPlayerWithoutAServer, IsSilentAndSaysSoInOneLine)
@@ -222,9 +350,9 @@ TEST(SoundPlayerWithoutAServer, IsSilentAndSaysSoInOneLine)
 
 TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheServerPlayedItIsHeardUntilTheNextOne)
 {
-    write("loop.wav", wave(kFifth, kFifth, '\x11'));
-    write("first.wav", wave(kFifth, kFifth, '\x22'));
-    write("next.wav", wave(kFifth, kFifth, '\x33'));
+    write("loop.wav", wave(kFifth, 0x1111));
+    write("first.wav", wave(kFifth, 0x2222));
+    write("next.wav", wave(kFifth, 0x3333));
     player.start(path("loop.wav"), true);
     std::this_thread::sleep_for(100ms);
     // Two steps apart, less than the server renders ahead, as the left and
@@ -236,24 +364,55 @@ TEST_F(SoundPlayerTest, ASoundCutOffBeforeTheServerPlayedItIsHeardUntilTheNextOn
     std::this_thread::sleep_for(1s);
     // The sounds follow each other without overlap: the loop, at least the
     // 20 ms between the two requests of the first, then the next, whole.
-    // The null sink's monitor may record a rewind as a hole of silence; the
-    // levels heard, in order, are what count.
-    std::vector<std::pair<int16_t, size_t>> runs;
-    const QByteArray heard = server.heard();
-    for (qsizetype at = 0; at + 1 < heard.size(); at += 2) {
-        const auto sample = qFromLittleEndian<int16_t>(heard.data() + at);
-        if (sample == 0)
-            continue;
-        if (runs.empty() || runs.back().first != sample)
-            runs.push_back({sample, 0});
-        ++runs.back().second;
-    }
+    const auto runs = levelsIn(server.heard());
     ASSERT_EQ(runs.size(), 3u);
     EXPECT_EQ(runs[0].first, 0x1111);
     EXPECT_EQ(runs[1].first, 0x2222);
     EXPECT_GE(runs[1].second, 44100u * 20 / 1000);
     EXPECT_EQ(runs[2].first, 0x3333);
     EXPECT_EQ(runs[2].second, size_t(kFifth));
+}
+
+TEST_F(SoundPlayerTest, ASoundLongerThanTheServersBufferIsHeardWhole)
+{
+    write("long.wav", wave(70 * 44100, 0x2345));
+    player.start(path("long.wav"), false);
+    std::this_thread::sleep_for(71s);
+    const auto runs = levelsIn(server.heard());
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].second, 70u * 44100);
+}
+
+// PipeWire plays the last part of a period only once the next one is there;
+// at its longest period a sound once lost its last 50 ms.
+TEST(SoundPlayerOnPipeWire, PlaysASoundOnceToItsLastSample)
+{
+    QTemporaryDir dir;
+    SoundServer server(dir.path() + "/server", "pipewire");
+    ASSERT_TRUE(server.started());
+    ASSERT_EQ(QProcess::execute("bash", {"-c", "XDG_RUNTIME_DIR=$0 pw-metadata -n settings 0 clock.force-quantum 8192 >/dev/null",
+                                         dir.path() + "/server"}),
+              0);
+    SoundPlayer player;
+    const QString file = dir.path() + "/once.wav";
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(wave(44100 * 220 / 1000, 0x2345));
+    }
+    player.start(file.toStdString(), false);
+    std::this_thread::sleep_for(1500ms);
+    // Resampled to the server's 48 kHz and back, and from mono to stereo
+    // and back: its level changes and its ends ring, so it is measured from
+    // where it first reaches half its level to where it last does.
+    const QByteArray heard = server.heard();
+    std::vector<int16_t> samples(size_t(heard.size() / 2));
+    qFromLittleEndian<int16_t>(heard.data(), qsizetype(samples.size()), samples.data());
+    const int16_t half = *std::max_element(samples.begin(), samples.end()) / 2;
+    const auto first = std::find_if(samples.begin(), samples.end(), [&](int16_t s) { return s > half; });
+    const auto last = std::find_if(samples.rbegin(), samples.rend(), [&](int16_t s) { return s > half; });
+    ASSERT_GT(half, 1000);
+    EXPECT_NEAR(double(last.base() - first), 44100 * 0.220, 44) << "samples heard";
 }
 
 } // namespace
