@@ -87,6 +87,9 @@ public:
 
 private:
     using Clock = std::chrono::steady_clock;
+    // How far ahead of what is heard the server renders the stream: a
+    // replaced sound goes on for at most this long.
+    static constexpr std::chrono::milliseconds kRenderedAhead{25};
 
     struct Request {
         enum class Kind { Preload, Start, Stop, Decoded, Quit } kind;
