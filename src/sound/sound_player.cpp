@@ -252,16 +252,20 @@ void SoundPlayer::play(const Request& request, std::shared_ptr<const Samples> sa
     }
     // Written where the server reads now, over all that was written ahead:
     // the stream holds its target length from there on, of this sound or of
-    // silence.
-    if (samples || !corked)
+    // silence. A stop leaves the stream playing that silence until it is
+    // paused with the rest: pausing and resuming it within a few
+    // milliseconds (a stop right before the sound of three in a row) now and
+    // then left the next sound unheard, on PipeWire.
+    const bool playing = samples || !corked;
+    if (playing)
         write(target_, true);
-    if (!samples && !corked)
-        cork(true);
-    streaming_ = samples != nullptr;
+    streaming_ = playing;
     pa_threaded_mainloop_unlock(loop_);
-    if (samples && !request.loop)
-        endsAt_ = Clock::now() + std::chrono::microseconds(int64_t(samples->size()) * 1'000'000 / kSoundRate) +
-                  kRenderedAhead + kEndMargin;
+    if (playing && !request.loop) {
+        const size_t length = samples ? samples->size() : 0;
+        endsAt_ = Clock::now() + std::chrono::microseconds(int64_t(length) * 1'000'000 / kSoundRate) + kRenderedAhead +
+                  kEndMargin;
+    }
 }
 
 void SoundPlayer::endWhenHeard()
