@@ -45,7 +45,7 @@ asan: deps
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # The Release build with the benchmark programs, then the figures, one line
-# each with its target. Shorter runs: make bench IDLE_SECONDS=10 PLAYS=100
+# each with its target. Shorter runs: make bench IDLE_SECONDS=10 PLAYS=100 SOUND_STOPS=30
 bench: build
 	bench/run-benchmarks.sh $(BUILD_DIR)
 

@@ -7,7 +7,8 @@
 # Usage: bench/run-benchmarks.sh BUILD_DIR
 #   IDLE_SECONDS  how long the idle game is watched (default 60)
 #   PLAYS         how many plays the memory figure is taken after (default 1000)
-#   SOUND_SPINS   how many spins the reel stops are timed over (default 100)
+#   SOUND_STOPS   how many reel stops are timed on each sound server (default
+#                 1500: about 500 spins, 11 minutes a server; 300 takes two)
 #
 # The programs run on a private Xvfb display when Xvfb is installed, else on
 # Qt's offscreen platform, and play their sounds into the null sink of a
@@ -21,7 +22,7 @@ plays=${PLAYS:-1000}
 starts=10
 spins=20
 coins=10
-sound_spins=${SOUND_SPINS:-100}
+sound_stops=${SOUND_STOPS:-1500}
 # The start-up sequence takes well under a second; the idle measurement
 # begins once it is surely over.
 settle_seconds=3
@@ -178,24 +179,65 @@ first_paint() {
 }
 
 # Reel stops and the coin sound as recorded from the null sink's monitor,
-# dated by the server's clock.
+# dated by the server's clock; then closing the game with the server stopped.
 sound_timing() {
     if [ -z "$sound_group" ]; then
-        echo "stop-sound timing, coin latency: no figures, $sound_note"
+        echo "stop-sound timing, coin latency, closing with the server stopped: no figures, $sound_note"
         return
     fi
-    run "$build/bench/glint-bench-sound" "$sound_spins" "$coins" "$sound_rate" bench.monitor >"$work/sound"
+    run "$build/bench/glint-bench-sound" "$sound_stops" "$coins" "$sound_rate" bench.monitor "$sound_group" >"$work/sound"
     local stops heard median worst
     stops=$(field stops <"$work/sound")
     heard=$(field stops-heard <"$work/sound")
     median=$(field stop-median <"$work/sound")
     worst=$(field stop-worst <"$work/sound")
     printf 'stop-sound timing on %s: %d of %d reel stops heard over %d spins, median %.1f ms and worst %.1f ms from the step that asked to the first recorded sample (target every stop heard, median at most 20 ms, worst at most 35 ms)%s\n' \
-        "$sound_note" "$heard" "$stops" "$sound_spins" "$median" "$worst" \
+        "$sound_note" "$heard" "$stops" "$(field spins <"$work/sound")" "$median" "$worst" \
         "$( [ "$heard" -eq "$stops" ] || printf ' MISSED'; verdict "$median" "<=" 20; verdict "$worst" "<=" 35)" | sed 's/\( MISSED\)\+/ MISSED/'
     printf 'coin latency on %s: median %.1f ms from the click on cash to the first recorded sample, %d of %d coins heard, half a second apart (target median at most 20 ms)%s\n' \
         "$sound_note" "$(field coin-median <"$work/sound")" "$(field coins-heard <"$work/sound")" "$coins" \
         "$(verdict "$(field coin-median <"$work/sound")" "<=" 20)"
+    local close
+    close=$(field close-ms <"$work/sound")
+    printf 'closing with the sound server stopped (SIGSTOP) on %s: %.1f ms to close the window and end its sound player (target under 200 ms)%s\n' \
+        "$sound_note" "$close" "$(verdict "$close" "<" 200)"
+}
+
+# A 60 MiB WAV (48 kHz 16-bit stereo noise, 5.5 minutes: within what the
+# player takes, 27.6 MB (MiB, as all these figures) once decoded) in place of the coin sound in a copy
+# of the asset tree.
+big_sound_tree() {
+    [ -d "$work/big" ] && return
+    mkdir -p "$work/big"
+    cp -r "$(dirname "$0")/../data/." "$work/big"
+    python3 - "$work/big/sound/inMoney.wav" <<'PY'
+import os, struct, sys
+size = 60 << 20
+with open(sys.argv[1], "wb") as f:
+    f.write(b"RIFF" + struct.pack("<I", 36 + size) + b"WAVEfmt " + struct.pack("<IHHIIHH", 16, 1, 2, 48000, 192000, 4, 16)
+            + b"data" + struct.pack("<I", size))
+    noise = os.urandom(1 << 20)
+    for _ in range(size >> 20):
+        f.write(noise)
+PY
+}
+
+# The first spin's reel stops, started as soon as the window has painted,
+# with the 60 MiB file in the tree (decoded meanwhile) and with the bundled
+# tree, and the process's peak memory in each.
+first_spin_big_sound() {
+    [ -n "$sound_group" ] || return 0
+    big_sound_tree
+    GLINT_DATA_DIR=$work/big run "$build/bench/glint-bench-sound" 3 0 "$sound_rate" bench.monitor >"$work/big.sound"
+    run "$build/bench/glint-bench-sound" 3 0 "$sound_rate" bench.monitor >"$work/bundled.sound"
+    local heard stops peak bundled excess
+    heard=$(field stops-heard <"$work/big.sound") stops=$(field stops <"$work/big.sound")
+    peak=$(field peak-rss-mb <"$work/big.sound") bundled=$(field peak-rss-mb <"$work/bundled.sound")
+    excess=$(awk -v a="$peak" -v b="$bundled" 'BEGIN { print a - b }')
+    printf 'first spin with a 60 MiB sound file in the asset tree on %s: %d of %d reel stops heard, median %.1f ms and worst %.1f ms (target every stop heard, worst at most 35 ms)%s; peak memory %.1f MB, %.1f MB over the same spin with the bundled sounds (target at most 1.5 x the 27.6 MB it decodes to, 41 MB)%s\n' \
+        "$sound_note" "$heard" "$stops" "$(field stop-median <"$work/big.sound")" "$(field stop-worst <"$work/big.sound")" \
+        "$( ([ "$heard" -eq "$stops" ] || printf ' MISSED'; verdict "$(field stop-worst <"$work/big.sound")" "<=" 35) | sed 's/\( MISSED\)\+/ MISSED/')" \
+        "$peak" "$excess" "$(verdict "$excess" "<=" 41)"
 }
 
 spin() {
@@ -351,11 +393,13 @@ echo "Glint Galore benchmarks: $(nproc) CPUs ($(sed -n 's/^model name\s*: //p' /
 first_paint
 spin
 sound_timing
+first_spin_big_sound
 idle 0.5
 memory
 stop_sound
 start_sound pipewire
 sound_timing
+first_spin_big_sound
 idle 1.0
 stop_sound
 soak

@@ -2,25 +2,35 @@
 // plays into a sound server; the monitor SOURCE of its null sink is recorded
 // at RATE, and each sound's start is found in the recording by its
 // waveform. Prints one line:
-//   stops, stops-heard       reel stops asked for over the spins, and found
+//   spins, stops, stops-heard
+//                            spins played until at least STOPS reel stops
+//                            were asked for, those asked for, those found
 //   stop-median, stop-worst  ms from the step that asked for a stop to its
 //                            first sample (the award that replaces the right
 //                            reel's stop counts as its stop)
 //   coins, coins-heard, coin-median
 //                            ms from a click on "cash" to the coin sound's
 //                            first sample, coins half a second apart
-// Usage: glint-bench-sound SPINS COINS RATE SOURCE
+//   peak-rss-mb              the process's peak resident memory (VmHWM)
+//   close-ms                 given the sound server's process GROUP: the
+//                            server stopped (SIGSTOP), ms to end the window
+//                            and its sound player; the server then goes on
+// The spins start as soon as the window has painted, while the sounds may
+// still be being decoded; the coin sound is left unheard with COINS 0, so
+// that a big file may stand in for it.
+// Usage: glint-bench-sound STOPS COINS RATE SOURCE [GROUP]
 
 #include "bench_support.h"
 
 #include "core/machine.h"
 #include "core/sounds.h"
 #include "ui/data_dir.h"
-#include "ui/wave_file.h"
+#include "sound/wave_file.h"
 
 #include <QPushButton>
 
 #include <pulse/pulseaudio.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <array>
@@ -39,7 +49,7 @@ namespace {
 using glint::bench::clockSeconds;
 using Samples = std::vector<int16_t>;
 
-constexpr double kFileRate = glint::ui::kSoundRate;
+constexpr double kFileRate = glint::sound::kSoundRate;
 // A sound is known by 5 ms of its waveform taken 8 ms after it first gets
 // loud, or failing that 40 ms after (the monitor of a sink that was idle
 // may miss the first milliseconds of a sound), wherever the recording
@@ -228,8 +238,8 @@ private:
 
 Samples loadSound(const std::string& path)
 {
-    const auto samples = glint::ui::decodeWave(path);
-    return samples ? *samples : Samples();
+    const auto decoded = glint::sound::decodeWave(path);
+    return decoded.samples ? *decoded.samples : Samples();
 }
 
 // The times at which the reel cells are painted: the end of each step.
@@ -251,46 +261,34 @@ protected:
 int main(int argc, char* argv[])
 {
     if (argc < 5) {
-        std::fprintf(stderr, "usage: glint-bench-sound SPINS COINS RATE SOURCE\n");
+        std::fprintf(stderr, "usage: glint-bench-sound STOPS COINS RATE SOURCE [GROUP]\n");
         return 2;
     }
-    const int spins = std::max(1, std::atoi(argv[1]));
-    const int coins = std::max(1, std::atoi(argv[2]));
+    const int stops = std::max(1, std::atoi(argv[1]));
+    const int coins = std::max(0, std::atoi(argv[2]));
     const double rate = std::max(8000, std::atoi(argv[3]));
+    const pid_t serverGroup = argc > 5 ? std::atoi(argv[5]) : 0;
     int qtArgc = 1;
     const auto app = glint::bench::makeApplication(qtArgc, argv);
-    const auto window = glint::bench::makeWindow();
-    if (!glint::bench::load(*window) || !glint::bench::showAndWaitForPaint(*window))
-        return 1;
-    window->platform().sounds().sync();
-
-    std::map<std::string_view, std::vector<Signature>> sounds;
-    const std::string dir = glint::AssetPaths(glint::ui::findDataDir().toStdString()).sound;
-    for (std::string_view name : glint::sound::kAll)
-        sounds[name] = signaturesOf(loadSound(dir + std::string(name)), rate);
+    auto window = glint::bench::makeWindow();
     Recording recording(argv[4], rate);
     for (int i = 0; i < 100 && !recording.started(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    if (!glint::bench::load(*window) || !glint::bench::showAndWaitForPaint(*window))
+        return 1;
 
     StepClock steps;
     window->findChild<QWidget*>(QStringLiteral("ml"))->installEventFilter(&steps);
     glint::bench::Player player(*window);
-    std::vector<double> delays;
-    int asked = 0, spin = 0;
-    auto heard = [&](std::initializer_list<std::string_view> names, double askedAt) {
-        ++asked;
-        std::optional<double> first;
-        for (std::string_view name : names) {
-            if (const auto at = recording.onset(sounds[name], askedAt - kEarlySeconds); at && (!first || *at < *first))
-                first = at;
-        }
-        if (first)
-            delays.push_back((*first - askedAt) * 1000);
-        else // which one, for whoever looks into it
-            std::fprintf(stderr, "glint-bench-sound: %s not heard in spin %d\n", names.begin()->data(), spin);
+    // Each stop asked for: which sounds count as it, and when.
+    struct Asked {
+        std::vector<std::string_view> names;
+        double at;
+        int spin;
     };
+    std::vector<Asked> asked;
     namespace s = glint::sound;
-    for (; spin < spins; ++spin) {
+    for (int spin = 0; int(asked.size()) < stops; ++spin) {
         steps.paints.clear();
         const glint::bench::Play play = player.playOnce();
         std::vector<double> paints;
@@ -302,36 +300,70 @@ int main(int argc, char* argv[])
                          play.steps);
             return 1;
         }
-        // Recording goes on meanwhile; the sounds are looked for afterwards.
+        // Recording goes on meanwhile; the sounds are looked for at the end.
         std::this_thread::sleep_for(std::chrono::milliseconds(400));
         // A stop is asked for at the start of the step after the reel's
         // last turn, right after the previous step's paint.
         if (!play.leftHeld)
-            heard({s::kLeftStop}, paints[size_t(play.leftTurns) - 1]);
+            asked.push_back({{s::kLeftStop}, paints[size_t(play.leftTurns) - 1], spin});
         if (!play.middleHeld)
-            heard({s::kMiddleStop}, paints[size_t(play.middleTurns) - 1]);
-        heard({s::kRightStop, s::kThreeInARow, s::kBonusSpin, s::kNudges, s::kHold}, paints.back());
+            asked.push_back({{s::kMiddleStop}, paints[size_t(play.middleTurns) - 1], spin});
+        asked.push_back({{s::kRightStop, s::kThreeInARow, s::kBonusSpin, s::kNudges, s::kHold}, paints.back(), spin});
     }
-    const size_t stopsHeard = delays.size();
-    const double stopMedian = glint::bench::median(delays);
-    const double stopWorst = delays.empty() ? NAN : *std::max_element(delays.begin(), delays.end());
+    const int spins = asked.back().spin + 1;
 
     // Coins in quick succession, each cutting off the last one's sound. A
     // coin into a silent game is not timed: a server starting an idle sink
     // slots the new sound in by rewriting what the monitor already has, so
     // its recorded start cannot be dated.
-    delays.clear();
+    std::vector<double> clicks;
     auto* cash = window->findChild<QPushButton*>(QStringLiteral("Command3"));
-    for (int i = 0; i <= coins; ++i) {
+    for (int i = 0; i <= coins && coins > 0; ++i) {
         if (window->machine().coins <= 1)
             window->findChild<QPushButton*>(QStringLiteral("Command5"))->click();
-        const double clicked = now();
+        clicks.push_back(now());
         cash->click();
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        if (const auto at = recording.onset(sounds[s::kCoin], clicked); at && i > 0)
-            delays.push_back((*at - clicked) * 1000);
     }
-    std::printf("stops=%d stops-heard=%zu stop-median=%.1f stop-worst=%.1f coins=%d coins-heard=%zu coin-median=%.1f\n",
-                asked, stopsHeard, stopMedian, stopWorst, coins, delays.size(), glint::bench::median(delays));
+
+    double closeMs = NAN;
+    if (serverGroup > 0) {
+        ::kill(-serverGroup, SIGSTOP);
+        const double closing = now();
+        window->close();
+        window.reset();
+        closeMs = (now() - closing) * 1000;
+        ::kill(-serverGroup, SIGCONT);
+    }
+
+    std::map<std::string_view, std::vector<Signature>> sounds;
+    const std::string dir = glint::AssetPaths(glint::ui::findDataDir().toStdString()).sound;
+    for (std::string_view name : s::kAll)
+        if (name != s::kCoin || coins > 0)
+            sounds[name] = signaturesOf(loadSound(dir + std::string(name)), rate);
+    std::vector<double> delays;
+    for (const Asked& stop : asked) {
+        std::optional<double> first;
+        for (std::string_view name : stop.names) {
+            if (const auto at = recording.onset(sounds[name], stop.at - kEarlySeconds); at && (!first || *at < *first))
+                first = at;
+        }
+        if (first)
+            delays.push_back((*first - stop.at) * 1000);
+        else // which one, for whoever looks into it
+            std::fprintf(stderr, "glint-bench-sound: %s not heard in spin %d\n", stop.names.front().data(), stop.spin);
+    }
+    const size_t stopsHeard = delays.size();
+    const double stopMedian = glint::bench::median(delays);
+    const double stopWorst = delays.empty() ? NAN : *std::max_element(delays.begin(), delays.end());
+    delays.clear();
+    for (size_t i = 1; i < clicks.size(); ++i) {
+        if (const auto at = recording.onset(sounds[s::kCoin], clicks[i]))
+            delays.push_back((*at - clicks[i]) * 1000);
+    }
+    std::printf("spins=%d stops=%zu stops-heard=%zu stop-median=%.1f stop-worst=%.1f coins=%d coins-heard=%zu "
+                "coin-median=%.1f peak-rss-mb=%.1f close-ms=%.1f\n",
+                spins, asked.size(), stopsHeard, stopMedian, stopWorst, coins, delays.size(),
+                glint::bench::median(delays), glint::bench::peakResidentMegabytes(), closeMs);
     return 0;
 }

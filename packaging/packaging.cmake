@@ -13,6 +13,8 @@ set(GLINT_PROJECT_LICENSE GPL-3.0-or-later)
 set(GLINT_RELEASE_DATE 2026-12-06)
 
 target_compile_definitions(glint-galore PRIVATE GLINT_APP_ID="${GLINT_APP_ID}")
+# The sound stream carries it too, for desktops' volume controls.
+target_compile_definitions(glint_sound PRIVATE GLINT_APP_ID="${GLINT_APP_ID}")
 
 set(GLINT_DESKTOP_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/${GLINT_APP_ID}.desktop)
 set(GLINT_METAINFO_FILE ${CMAKE_CURRENT_BINARY_DIR}/packaging/${GLINT_APP_ID}.metainfo.xml)

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/platform.h"
+#include "sound/sound_player.h"
 #include "ui/picture_table.h"
-#include "ui/sound_player.h"
 
 #include <QPointer>
 #include <QString>
@@ -39,7 +39,7 @@ public:
     void setSplashShownWork(std::function<void()> work) { splashShownWork_ = std::move(work); }
 
     const PictureTable& pictures() const { return pictures_; }
-    SoundPlayer& sounds() { return sounds_; }
+    sound::SoundPlayer& sounds() { return sounds_; }
     // Silences the game for the run, whatever it asks to play (see
     // SoundPlayer::setMuted).
     void setMuted(bool muted) { sounds_.setMuted(muted); }
@@ -63,7 +63,7 @@ public:
 private:
     PictureTable pictures_;
     std::string soundDir_;
-    SoundPlayer sounds_;
+    sound::SoundPlayer sounds_;
     bool soundsPreloaded_ = false;
     MessageBox messageBox_;
     std::function<void()> cellPainter_;

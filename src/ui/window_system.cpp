@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <qpa/qplatformnativeinterface.h>
 
+#include <sys/stat.h>
 #include <wayland-client.h>
 
 #include <cstdio>
@@ -24,6 +25,20 @@ std::string environment(const char* name)
     return value ? value : "";
 }
 
+// Where libwayland connects when WAYLAND_DISPLAY is not set: a socket it
+// was handed (WAYLAND_SOCKET), else "wayland-0" in the runtime directory.
+// Empty when neither is there.
+std::string defaultWaylandDisplay()
+{
+    if (!environment("WAYLAND_SOCKET").empty())
+        return "WAYLAND_SOCKET=" + environment("WAYLAND_SOCKET");
+    const std::string runtime = environment("XDG_RUNTIME_DIR");
+    struct stat status {};
+    if (!runtime.empty() && ::stat((runtime + "/wayland-0").c_str(), &status) == 0 && S_ISSOCK(status.st_mode))
+        return runtime + "/wayland-0";
+    return {};
+}
+
 // What the platforms tried were told to open, for the one line that says
 // there is no display.
 std::string displaysTried()
@@ -35,6 +50,8 @@ std::string displaysTried()
         if (const std::string value = environment(name); !value.empty())
             names += (names.empty() ? "could not open " : " or ") + std::string(name) + "=" + value;
     }
+    if (const std::string wayland = defaultWaylandDisplay(); names.empty() && !wayland.empty())
+        names = "could not open " + wayland;
     return names.empty() ? "set WAYLAND_DISPLAY or DISPLAY" : names;
 }
 
@@ -96,16 +113,21 @@ std::string missingPlatforms()
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     // Qt gives up with a fatal message once no platform it tried could open
-    // its display; any other message waits until the display is open.
-    if (type == QtFatalMsg && text.contains(QLatin1String("platform plugin")))
-        noDisplay(missingPlatforms());
-    {
-        const std::lock_guard lock(heldMessagesLock);
-        heldMessages.push_back(
-            {type, copy(context.file), copy(context.function), copy(context.category), context.line, text});
-    }
+    // its display, or a platform plugin gives up on its device (eglfs,
+    // linuxfb); any other message waits until the display is open.
     if (type == QtFatalMsg)
-        releaseMessages(); // the last one ends the process as Qt means it to
+        noDisplay(missingPlatforms());
+    const std::lock_guard lock(heldMessagesLock);
+    heldMessages.push_back({type, copy(context.file), copy(context.function), copy(context.category), context.line, text});
+}
+
+// Drops what Qt said while the platforms before the one that opened
+// failed (some of it in no category of its own): the fallback worked, so
+// nothing went wrong.
+void forgetFailedPlatforms()
+{
+    const std::lock_guard lock(heldMessagesLock);
+    heldMessages.clear();
 }
 
 } // namespace
@@ -117,8 +139,8 @@ std::string qtPlatforms()
     if (!environment("WAYLAND_DISPLAY").empty())
         return "wayland;xcb";
     if (!environment("DISPLAY").empty())
-        return "xcb";
-    return {};
+        return defaultWaylandDisplay().starts_with("WAYLAND_SOCKET") ? "wayland;xcb" : "xcb";
+    return defaultWaylandDisplay().empty() ? std::string() : "wayland";
 }
 
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
@@ -130,6 +152,12 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv)
     setenv("QT_QPA_PLATFORM", platforms.c_str(), 1);
     passOn = qInstallMessageHandler(holdMessage);
     auto application = std::make_unique<QApplication>(argc, argv);
+    // A platform may open without a screen to show anything on (linuxfb
+    // without a framebuffer).
+    if (!QGuiApplication::primaryScreen())
+        noDisplay();
+    if (!platforms.starts_with(QGuiApplication::platformName().toStdString()))
+        forgetFailedPlatforms();
     releaseMessages();
     return application;
 }

@@ -16,17 +16,20 @@ namespace glint::ui {
 
 // The Qt platforms to try, in order, for this environment: an explicit
 // QT_QPA_PLATFORM as it is; "wayland;xcb" in a Wayland session
-// (WAYLAND_DISPLAY set), so X11 through XWayland is only the fallback;
-// "xcb" when only DISPLAY is set. Empty when the environment names no
-// display at all.
+// (WAYLAND_DISPLAY or WAYLAND_SOCKET set), so X11 through XWayland is only
+// the fallback; "xcb" when only DISPLAY is set; "wayland" without either
+// when libwayland would still connect ($XDG_RUNTIME_DIR/wayland-0). Empty
+// when there is no display to be found at all.
 std::string qtPlatforms();
 
 // The QApplication on the platforms qtPlatforms() names. When none can be
 // opened (nothing named, the compositor's or X server's socket not there or
-// refusing, Qt's plugin for it not installed), prints one line saying what
-// was tried and ends the process with status 1, where Qt itself would
-// abort. Qt's own messages from opening the display are held back meanwhile
-// and passed on once it is open.
+// refusing, Qt's plugin for it not installed, a device-bound platform such
+// as eglfs or linuxfb without its device or a screen), prints one line
+// saying what was tried and ends the process with status 1, where Qt
+// itself would abort. Qt's own messages from opening the display are held
+// back meanwhile and passed on once it is open, but for those of platforms
+// that failed before the one that opened.
 std::unique_ptr<QApplication> openApplication(int& argc, char** argv);
 
 // Sends the requests Qt has queued for the window system now. Qt's Wayland

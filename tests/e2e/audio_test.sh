@@ -12,6 +12,8 @@
 #         can have stopped
 #   close closing the window while a loop plays ends the game within 200 ms
 #         with status 0
+#   stopped
+#         the same with the sound server stopped (SIGSTOP) just before
 #   kill  the sound server is killed while a loop plays: the game plays on,
 #         says so in at most one line, is heard again once a new server
 #         runs, and closes as promptly
@@ -89,6 +91,9 @@ spin)
         cut && $2 != "silence" && !seen[$2]++ && n < 3 { t[n++] = $1 " " $2 }
         END { print cut, t[0], t[1], t[2] }' "$work/heard" | awk '{ print $1, $2 ":" $3, $4 ":" $5, $6 ":" $7 }')
     [ -n "$cut" ] || fail "the coin sound was not cut off by Start"
+    # Desktops' volume controls show the stream by the game's name and icon.
+    pactl list sink-inputs | grep -qF 'application.id = "org.kqproductions.GlintGalore"' &&
+        pactl list sink-inputs | grep -qF 'media.role = "game"' || fail "the stream is not named: $(pactl list sink-inputs)"
     [ "${left#*:}" = LEFT.WAV ] || fail "the first sound of the spin was ${left#*:}, not the left stop"
     [ "${middle#*:}" = reelstop.wav ] || fail "the second sound of the spin was ${middle#*:}, not the middle stop"
     case ${last#*:} in
@@ -101,7 +106,7 @@ spin)
     awk -v cut="$cut" -v left="${left%%:*}" 'BEGIN { exit !(left - cut < 330 + 25) }' ||
         fail "the left stop started $(awk -v c="$cut" -v l="${left%%:*}" 'BEGIN { print l - c }') ms into the spin, after the middle reel could have stopped"
     ;;
-close | kill)
+close | stopped | kill)
     click 636 36 # cash, for credit
     click "${cheat_button[@]}" # every later play wins nudges, whose sound loops
     click "${start_button[@]}"
@@ -125,6 +130,7 @@ close | kill)
         grep -q inMoney.wav "$work/heard" || fail "no sound once a new server ran"
     fi
     kill -0 "$game_pid" 2>/dev/null || fail "the game ended"
+    [ "$case" = stopped ] && kill -STOP -- "-$sound_server"
     started=$EPOCHREALTIME
     wmctrl -i -c "$window"
     status=0
