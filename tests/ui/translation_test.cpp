@@ -119,6 +119,29 @@ TEST(Translations, EveryTextOfEveryLanguageFitsItsControlAtTheDesignFontAndSize)
     }
 }
 
+// Said words are translated part by part: a player text with its number, or
+// with words the window shows translated in turn; a symbol's name unless its
+// picture is not a bundled one; a framed message said as plain words, its
+// capitals lowered beyond ASCII too. In English they are the machine's own.
+TEST(Translations, SpokenWordsAreTranslatedPartByPartAndInEnglishAreTheMachinesOwn)
+{
+    const std::pair<Words, const char*> rows[] = {
+        {{said(text::kNudgesLeft, "2")}, "noch 2 Stupser"},
+        {{said(text::kStoppedOn, "Selector")}, "gestoppt auf Wähler"},
+        {{asShown("cherry"), asShown("Lucky Seven"), said(text::kTrailAt, "Bonus"), unframed("$$-ROOT SOME GLINT-$$")},
+         "Kirsche, Lucky Seven, Leiter Bonus, räum den glanz ab"},
+        {{said(text::kPoints, "7"), said(text::kRungNamed, "Bonus")}, "7 Punkte, Bonus-Stufe"},
+        {{unframed("Plays: \u00A31.00"), said(text::kSoundOff)}, "Spiele \u00A31.00, Ton aus"},
+    };
+    {
+        const Translations german({QStringLiteral("de")}, kCompiled);
+        for (const auto& [words, spoken] : rows)
+            EXPECT_EQ(spokenText(words).toStdString(), spoken);
+    }
+    for (const auto& [words, spoken] : rows)
+        EXPECT_EQ(spokenText(words).toStdString(), english(words));
+}
+
 TEST(Translations, TheLanguageComesFromTheEnvironmentAndEnglishOrAnUnknownOneLoadsNothing)
 {
     const struct {
