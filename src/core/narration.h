@@ -41,6 +41,9 @@ inline Phrase said(const PlayerText& text, std::string arg = {})
 {
     return {&text, std::move(arg)};
 }
+// A phrase keeps the address of its text, one of core/texts.h, never a
+// temporary.
+Phrase said(const PlayerText&& text, std::string arg = {}) = delete;
 inline Phrase asShown(std::string words)
 {
     return {nullptr, std::move(words)};
