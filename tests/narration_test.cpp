@@ -10,10 +10,8 @@ using Narration = MachineTest;
 // The symbol pictures named as the bundled ones are, 1 to 16.
 void fruit(Machine& m)
 {
-    const char* names[] = {"cherry", "lemon",  "orange", "melon", "grapes",  "pear",  "banana", "strawberry",
-                           "bell",   "bar",    "clover", "star",  "seven",   "diamond", "gold", "crown"};
-    for (size_t i = 0; i < 16; ++i)
-        m.ui.List4.items[i] = (i < 9 ? "0" : "") + std::to_string(i + 1) + "-" + names[i] + ".zri";
+    for (size_t i = 0; i < text::kSymbols.size(); ++i)
+        m.ui.List4.items[i] = (i < 9 ? "0" : "") + std::to_string(i + 1) + "-" + text::kSymbols[i].english + ".zri";
 }
 
 // A play from 1.00 credit whose reels stop where they stand, named by fruit.

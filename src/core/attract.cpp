@@ -44,7 +44,7 @@ void Machine::Timer2_Timer()
     // The machine has fallen idle: its first message is worth hearing, the
     // cycling after it is not.
     if (!attractSaid) {
-        ui.announcement.say(forTheEar(ui.status.caption));
+        ui.announcement.say({unframed(ui.status.caption)});
         attractSaid = true;
     }
 }

@@ -45,9 +45,10 @@ void Timer::setEnabled(bool on)
     enabled = on;
 }
 
-void Announcement::say(std::string sentence)
+void Announcement::say(Words sentence)
 {
-    text = std::move(sentence);
+    words = std::move(sentence);
+    text = english(words);
     ++serial;
 }
 
@@ -80,21 +81,21 @@ int32_t Form1Controls::litRung() const
     return 0;
 }
 
-std::string Form1Controls::spokenName(const Label& label) const
+Words Form1Controls::spokenName(const Label& label) const
 {
     const int32_t rung = litRung();
     if (&label == &nopoints) {
         // Until the first play it shows its design text, which counts nothing.
         if (!isCount(label.caption))
-            return label.caption;
+            return {asShown(label.caption)};
         if (rung == 0)
-            return label.caption + " points, no rung";
+            return {said(text::kPoints, label.caption), said(text::kNoRung)};
         const std::string& step = trailLabel(rung).caption;
-        return label.caption + " points, " + (isCount(step) ? "rung " + step : step + " rung");
+        return {said(text::kPoints, label.caption), said(isCount(step) ? text::kRungNumbered : text::kRungNamed, step)};
     }
     if (rung != 0 && &label == &trailLabel(rung))
-        return label.caption + ", current rung";
-    return label.caption;
+        return {asShown(label.caption), said(text::kCurrentRung)};
+    return {asShown(label.caption)};
 }
 
 } // namespace glint

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/narration.h"
 #include "core/picture.h"
 
 #include <array>
@@ -53,12 +54,13 @@ struct Timer {
     uint32_t starts = 0;
 };
 
-// The latest short sentence for a player who cannot see the screen, and
-// how many have been said: a sentence said twice is two announcements, and
-// the window speaks each number once.
+// The latest short sentence for a player who cannot see the screen, in
+// its parts and in English, and how many have been said: a sentence said
+// twice is two announcements, and the window speaks each number once.
 struct Announcement {
-    void say(std::string sentence);
+    void say(Words sentence);
 
+    Words words;
     std::string text;
     uint32_t serial = 0;
 };
@@ -97,7 +99,7 @@ struct Form1Controls {
     int32_t litRung() const;
     // What assistive technology calls a label: what it shows, and for the
     // points box and the ladder also the current rung in words.
-    std::string spokenName(const Label& label) const;
+    Words spokenName(const Label& label) const;
 };
 
 } // namespace glint

@@ -29,15 +29,17 @@ bool sameWords(std::string_view a, std::string_view b)
     });
 }
 
-std::string joined(const std::vector<std::string>& parts)
+} // namespace
+
+std::string english(const Words& words)
 {
     std::string out;
-    for (const std::string& part : parts)
-        out += (out.empty() ? "" : ", ") + part;
+    for (const Phrase& phrase : words) {
+        const std::string arg = phrase.unframed ? forTheEar(phrase.arg) : phrase.arg;
+        out += (out.empty() ? "" : ", ") + (phrase.text ? fill(*phrase.text, arg) : arg);
+    }
     return out;
 }
-
-} // namespace
 
 std::string forTheEar(std::string_view caption)
 {
@@ -68,13 +70,13 @@ std::string symbolNameFromFile(std::string_view fileName, int32_t symbol)
         stem.remove_prefix(1);
     std::string name(stem);
     std::replace_if(name.begin(), name.end(), [](char c) { return c == '-' || c == '_'; }, ' ');
-    return name.empty() ? "symbol " + std::to_string(symbol) : name;
+    return name.empty() ? fill(text::kUnnamedSymbol, std::to_string(symbol)) : name;
 }
 
 std::string Machine::symbolName(int32_t symbol) const
 {
     if (symbol < 1 || symbol > ui.List4.listCount())
-        return "symbol " + std::to_string(symbol);
+        return fill(text::kUnnamedSymbol, std::to_string(symbol));
     return symbolNameFromFile(ui.List4.items[static_cast<size_t>(symbol - 1)], symbol);
 }
 
@@ -83,7 +85,7 @@ std::string Machine::pictureName(PictureId picture) const
     if (picture == kNoPicture)
         return {};
     if (picture == kPoundPicture)
-        return "pound sign";
+        return text::kPoundSign.english;
     if (picture == kTitlePicture || picture == ui.titlepic.picture)
         return kAppTitle;
     const auto symbol = std::find(symbolPics.begin() + 1, symbolPics.end(), picture);
@@ -92,30 +94,30 @@ std::string Machine::pictureName(PictureId picture) const
 
 void Machine::soundSwitched(bool on)
 {
-    ui.announcement.say(on ? "sound on" : "sound off");
+    ui.announcement.say({said(on ? text::kSoundOn : text::kSoundOff)});
 }
 
 void Machine::sayOutcome(bool nudged)
 {
-    std::vector<std::string> parts;
+    Words parts;
     for (int32_t symbol : winLine())
-        parts.push_back(symbolName(symbol));
+        parts.push_back(asShown(symbolName(symbol)));
     const size_t lineWords = parts.size();
 
     // The message line, unless it shows only the credit; the rung is left
     // out where the message names it ("bonus").
     const std::string message = ui.status.caption == playsText() ? std::string() : forTheEar(ui.status.caption);
     if (const int32_t rung = ui.litRung(); rung != 0 && !sameWords(message, ui.trailLabel(rung).caption))
-        parts.push_back("trail " + ui.trailLabel(rung).caption);
+        parts.push_back(said(text::kTrailAt, ui.trailLabel(rung).caption));
     if (!message.empty())
-        parts.push_back(message);
+        parts.push_back(unframed(ui.status.caption));
     else if (nudged)
-        parts.push_back("no nudges left");
+        parts.push_back(said(text::kNoNudgesLeft));
     if (!nudged && ui.trailHeldLight.foreColor == kRed)
-        parts.push_back("trail held");
+        parts.push_back(said(text::kTrailHeldSaid));
     if (parts.size() == lineWords)
-        parts.push_back("nothing");
-    ui.announcement.say(joined(parts));
+        parts.push_back(said(text::kNothing));
+    ui.announcement.say(std::move(parts));
 }
 
 } // namespace glint

@@ -14,14 +14,19 @@ constexpr PlayerText kSingles[] = {
     text::kHoldingMiddle, text::kHoldingRight, text::kCancelLeft,  text::kCancelMiddle,  text::kCancelRight,
     text::kSkint,         text::kMoreMoney,    text::kCheater,     text::kThreeInARow,   text::kBonus,
     text::kTrailTop,      text::kTotalPoints,  text::kHeldPoints,  text::kTrue,          text::kFalse,
-    text::kBonusRung,     text::kTrailHeld,    text::kVersion,
+    text::kBonusRung,     text::kTrailHeld,    text::kVersion,      text::kSoundOn,       text::kSoundOff,
+    text::kNothing,       text::kTrailAt,      text::kTrailHeldSaid, text::kNoNudgesLeft, text::kNudgeLeft,
+    text::kNudgesLeft,    text::kStoppedOn,    text::kBonusStopped, text::kPoints,        text::kNoRung,
+    text::kRungNumbered,  text::kRungNamed,    text::kCurrentRung,  text::kPoundSign,     text::kUnnamedSymbol,
 };
 
 constexpr auto kAll = [] {
-    std::array<PlayerText, std::size(kSingles) + text::kFeatures.size() + text::kAttract.size()> all{};
+    std::array<PlayerText, std::size(kSingles) + text::kFeatures.size() + text::kAttract.size() + text::kSymbols.size()>
+        all{};
     auto at = std::copy(std::begin(kSingles), std::end(kSingles), all.begin());
     at = std::copy(text::kFeatures.begin(), text::kFeatures.end(), at);
-    std::copy(text::kAttract.begin(), text::kAttract.end(), at);
+    at = std::copy(text::kAttract.begin(), text::kAttract.end(), at);
+    std::copy(text::kSymbols.begin(), text::kSymbols.end(), at);
     return all;
 }();
 

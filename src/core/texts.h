@@ -10,10 +10,12 @@ namespace glint {
 // A text the machine shows the player, in English, and where it shows: a
 // control of the main window ("status", "Trail4", "trailHeldLight",
 // "myDebug"), the four hold readouts ("holdReadout"), a message box
-// ("messageBox") or the splash's version line ("lblVersion"). "%1" stands for
-// a number or an amount filled in when the text is shown. The machine keeps
-// writing plain English; a front end that speaks another language recognises
-// the text by its English form and looks it up by place and words.
+// ("messageBox"), the splash's version line ("lblVersion"), a symbol's name
+// ("symbol", heard and shown in the help) or only heard ("speech"). "%1"
+// stands for a number or an amount filled in when the text is shown. The
+// machine keeps writing plain English; a front end that speaks another
+// language recognises the text by its English form and looks it up by place
+// and words.
 struct PlayerText {
     const char* place;
     const char* english;
@@ -78,6 +80,47 @@ inline constexpr PlayerText kTrailHeld = GLINT_TEXT("trailHeldLight", "Trail Hel
 
 //: %1 is the version number, such as 1.0.6.
 inline constexpr PlayerText kVersion = GLINT_TEXT("lblVersion", "Version %1");
+
+// Words only heard, from a screen reader: the machine's announcements, and
+// the names it gives the points box, the ladder and the pound sign.
+inline constexpr PlayerText kSoundOn = GLINT_TEXT("speech", "sound on");
+inline constexpr PlayerText kSoundOff = GLINT_TEXT("speech", "sound off");
+//: A play whose win line scored nothing.
+inline constexpr PlayerText kNothing = GLINT_TEXT("speech", "nothing");
+//: %1 is the rung the trail reached: a number, or the Bonus rung's caption.
+inline constexpr PlayerText kTrailAt = GLINT_TEXT("speech", "trail %1");
+//: The next play adds its points to this play's.
+inline constexpr PlayerText kTrailHeldSaid = GLINT_TEXT("speech", "trail held");
+inline constexpr PlayerText kNoNudgesLeft = GLINT_TEXT("speech", "no nudges left");
+//: Start waits for the nudges; %1 is 1.
+inline constexpr PlayerText kNudgeLeft = GLINT_TEXT("speech", "%1 nudge left");
+//: Start waits for the nudges; %1 is 2 and up.
+inline constexpr PlayerText kNudgesLeft = GLINT_TEXT("speech", "%1 nudges left");
+//: %1 is the bonus feature the selector stopped on.
+inline constexpr PlayerText kStoppedOn = GLINT_TEXT("speech", "stopped on %1");
+inline constexpr PlayerText kBonusStopped = GLINT_TEXT("speech", "bonus stopped");
+//: The points box; %1 is its number.
+inline constexpr PlayerText kPoints = GLINT_TEXT("speech", "%1 points");
+inline constexpr PlayerText kNoRung = GLINT_TEXT("speech", "no rung");
+//: %1 is the number of the ladder's current rung.
+inline constexpr PlayerText kRungNumbered = GLINT_TEXT("speech", "rung %1");
+//: %1 is the caption of the ladder's current rung, such as Bonus.
+inline constexpr PlayerText kRungNamed = GLINT_TEXT("speech", "%1 rung");
+inline constexpr PlayerText kCurrentRung = GLINT_TEXT("speech", "current rung");
+inline constexpr PlayerText kPoundSign = GLINT_TEXT("speech", "pound sign");
+
+// The symbols' names, as the bundled pictures' files give them
+// ("01-cherry.zri"); a picture of another name is called as its file is.
+//: %1 is the symbol's number, for a picture whose file gives no name.
+inline constexpr PlayerText kUnnamedSymbol = GLINT_TEXT("symbol", "symbol %1");
+inline constexpr std::array<PlayerText, 16> kSymbols = {
+    GLINT_TEXT("symbol", "cherry"), GLINT_TEXT("symbol", "lemon"),  GLINT_TEXT("symbol", "orange"),
+    GLINT_TEXT("symbol", "melon"),  GLINT_TEXT("symbol", "grapes"), GLINT_TEXT("symbol", "pear"),
+    GLINT_TEXT("symbol", "banana"), GLINT_TEXT("symbol", "strawberry"), GLINT_TEXT("symbol", "bell"),
+    GLINT_TEXT("symbol", "bar"),    GLINT_TEXT("symbol", "clover"), GLINT_TEXT("symbol", "star"),
+    GLINT_TEXT("symbol", "seven"),  GLINT_TEXT("symbol", "diamond"), GLINT_TEXT("symbol", "gold"),
+    GLINT_TEXT("symbol", "crown"),
+};
 
 } // namespace text
 

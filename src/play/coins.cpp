@@ -18,7 +18,7 @@ void Machine::Command3_Click()
     ui.status.caption = playsText();
     playSound(sound::kCoin, sound::kOnce);
     showTrail(0);
-    ui.announcement.say(forTheEar(ui.status.caption));
+    ui.announcement.say({unframed(ui.status.caption)});
     attractSaid = false;
 }
 
@@ -33,7 +33,7 @@ void Machine::Command4_Click()
     cheatCount = saturatingAdd(cheatCount, 5);
     ui.status.caption = fill(text::kCheater, std::to_string(cheatCount));
     playSound(sound::kCheat, sound::kOnce);
-    ui.announcement.say(forTheEar(ui.status.caption));
+    ui.announcement.say({unframed(ui.status.caption)});
 }
 
 } // namespace glint

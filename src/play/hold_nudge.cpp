@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/narration.h"
 #include "core/texts.h"
 
 namespace glint {
@@ -51,7 +52,7 @@ void Machine::holdOrNudge(Reel reel)
     }
     if (nudges <= 0) {
         if (holdAllowed)
-            ui.announcement.say(ui.status.caption);
+            ui.announcement.say({asShown(ui.status.caption)});
         return;
     }
 

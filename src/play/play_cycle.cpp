@@ -1,4 +1,5 @@
 #include "core/machine.h"
+#include "core/narration.h"
 #include "core/sounds.h"
 #include "core/texts.h"
 
@@ -16,7 +17,7 @@ void Machine::Command2_Click()
 {
     if (nudges > 0 && trailPoints != kBonusRung) {
         // Nothing changes on screen; a player listening hears why.
-        ui.announcement.say(std::to_string(nudges) + (nudges == 1 ? " nudge left" : " nudges left"));
+        ui.announcement.say({said(nudges == 1 ? text::kNudgeLeft : text::kNudgesLeft, std::to_string(nudges))});
         return;
     }
     stopSound();
@@ -29,11 +30,11 @@ void Machine::Command2_Click()
         stopBonus();
         const bool onFeature =
             std::find(featureNames.begin(), featureNames.end(), ui.status.caption) != featureNames.end();
-        ui.announcement.say(onFeature ? "stopped on " + ui.status.caption : std::string("bonus stopped"));
+        ui.announcement.say({onFeature ? said(text::kStoppedOn, ui.status.caption) : said(text::kBonusStopped)});
         return;
     }
     if (!(credit > Money())) {
-        ui.announcement.say(text::kAttract.front().english);
+        ui.announcement.say({said(text::kAttract.front())});
         return;
     }
 

@@ -6,6 +6,7 @@
 
 #include "ui/announcer.h"
 #include "ui/design_widgets.h"
+#include "ui/translation.h"
 
 #include <QLabel>
 
@@ -14,11 +15,13 @@ namespace glint::ui {
 void Form1::syncSpeech()
 {
     for (LabelView& view : labels_) {
-        const std::string spoken = machine_.ui.spokenName(*view.model);
-        std::string own = spoken == view.caption ? std::string() : spoken;
+        const Words spoken = machine_.ui.spokenName(*view.model);
+        std::string own = english(spoken);
+        if (own == view.caption)
+            own.clear();
         if (own != view.ownName) {
             view.ownName = std::move(own);
-            view.widget->setAccessibleName(QString::fromStdString(view.ownName));
+            view.widget->setAccessibleName(view.ownName.empty() ? QString() : spokenText(spoken));
         }
     }
     // Names follow the pictures after a handler, not during a spin's steps.
@@ -26,13 +29,13 @@ void Form1::syncSpeech()
         std::string name = machine_.pictureName(view.shown);
         if (name != view.name) {
             view.name = std::move(name);
-            view.widget->setAccessibleName(QString::fromStdString(view.name));
+            view.widget->setAccessibleName(shownText(view.name));
         }
     }
     const Announcement& latest = machine_.ui.announcement;
     if (latest.serial != announced_) {
         announced_ = latest.serial;
-        announcer_->announce(QString::fromStdString(latest.text));
+        announcer_->announce(spokenText(latest.words));
     }
 }
 

@@ -5,31 +5,17 @@
 #include "core/version.h"
 #include "ui/notices.h"
 #include "ui/picture_table.h"
+#include "ui/translation.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QKeySequence>
-#include <QRegularExpression>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 namespace glint::ui {
-
-namespace {
-
-// "09-bell.zri" names the bell: the picture's file name without its number
-// and suffix.
-QString symbolName(const std::string& fileName, int number)
-{
-    QString name = QFileInfo(QString::fromStdString(fileName)).completeBaseName();
-    name.remove(QRegularExpression(QStringLiteral("^[0-9]+[-_ ]*")));
-    return name.isEmpty() ? HelpWindow::tr("symbol %1").arg(number) : name;
-}
-
-} // namespace
 
 std::vector<HelpWindow::Symbol> HelpWindow::scoringSymbols(const Machine& machine, const PictureTable& pictures)
 {
@@ -39,9 +25,8 @@ std::vector<HelpWindow::Symbol> HelpWindow::scoringSymbols(const Machine& machin
         const int points = machine.symbolPoints.at(index);
         if (points <= 0)
             continue;
-        const std::vector<std::string>& files = machine.ui.List4.items;
-        symbols.push_back({symbolName(index <= files.size() ? files[index - 1] : std::string(), number),
-                           pictures.forRatio(machine.symbolPics.at(index), 2), points});
+        symbols.push_back({shownText(machine.symbolName(number)), pictures.forRatio(machine.symbolPics.at(index), 2),
+                           points});
     }
     return symbols;
 }

@@ -20,6 +20,15 @@ QString localeName(const QString& entry)
     return name.replace(QLatin1Char('-'), QLatin1Char('_'));
 }
 
+// `text` translated, with `arg` in place of its "%1".
+QString filled(const PlayerText& text, const QString& arg)
+{
+    const QString translated = QCoreApplication::translate(text.place, text.english);
+    if (!QString::fromUtf8(text.english).contains(QLatin1String("%1")))
+        return translated;
+    return translated.arg(arg);
+}
+
 } // namespace
 
 QStringList preferredLanguages(const Environment& environment)
@@ -83,12 +92,23 @@ QString shownText(const std::string& english)
 {
     std::string arg;
     const PlayerText* text = recognise(english, arg);
-    if (!text)
-        return QString::fromStdString(english);
-    const QString translated = QCoreApplication::translate(text->place, text->english);
-    if (!QString::fromUtf8(text->english).contains(QLatin1String("%1")))
-        return translated;
-    return translated.arg(QString::fromStdString(arg));
+    return text ? filled(*text, QString::fromStdString(arg)) : QString::fromStdString(english);
+}
+
+QString spokenText(const Words& words)
+{
+    QStringList parts;
+    for (const Phrase& phrase : words) {
+        QString arg = shownText(phrase.arg);
+        if (phrase.unframed) {
+            // Capitals beyond ASCII too are said as words, not spelt.
+            if (arg == arg.toUpper())
+                arg = arg.toLower();
+            arg = QString::fromStdString(forTheEar(arg.toStdString()));
+        }
+        parts << (phrase.text ? filled(*phrase.text, arg) : arg);
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 } // namespace glint::ui

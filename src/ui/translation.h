@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include "core/narration.h"
+
 #include <functional>
 #include <string>
 
@@ -45,5 +47,10 @@ private:
 // (core/texts.h) is looked up by its place and English words, its number or
 // amount put back in; anything else is shown as it is.
 QString shownText(const std::string& english);
+
+// Words the machine said (core/narration.h), in the player's language: each
+// player text translated, each part the window shows said as it shows it.
+// In English exactly the machine's own sentence.
+QString spokenText(const Words& words);
 
 } // namespace glint::ui

@@ -61,13 +61,15 @@ std::vector<std::pair<QString, QString>> entries(const QString& language)
 TEST(Translations, EveryTextOfEveryLanguageFitsItsControlAtTheDesignFontAndSize)
 {
     // Where each place's player texts show; none for the places that grow
-    // with their text (a message box), scroll (the trace) or are sized to it
-    // (the splash's version line, checked on the splash).
+    // with their text (a message box), scroll (the trace, the help) or are
+    // sized to it (the splash's version line, checked on the splash), nor
+    // for words only heard.
     const std::map<std::string, QStringList> shownOn = {
-        {"status", {"status"}},     {"holdReadout", {"Label4", "Label5", "Label6", "Label7"}},
-        {"Trail4", {"Trail4"}},     {"trailHeldLight", {"trailHeldLight"}},
-        {"messageBox", {}},         {"myDebug", {}},
-        {"lblVersion", {}},
+        {"status", {"status"}}, {"holdReadout", {"Label4", "Label5", "Label6", "Label7"}},
+        {"Trail4", {"Trail4"}}, {"trailHeldLight", {"trailHeldLight"}},
+        {"messageBox", {}},     {"myDebug", {}},
+        {"lblVersion", {}},     {"symbol", {}},
+        {"speech", {}},
     };
     const std::string widestArg = "\u00A332,767.75"; // the widest number or amount
     const QStringList languages = QDir(kCompiled).entryList({QStringLiteral("glint-galore_*.qm")});
@@ -110,11 +112,34 @@ TEST(Translations, EveryTextOfEveryLanguageFitsItsControlAtTheDesignFontAndSize)
         for (const auto& [context, source] : entries(language)) {
             std::string arg;
             const PlayerText* known = recognise(source.toStdString(), arg);
-            EXPECT_TRUE(context == QLatin1String("Form1") || context == QLatin1String("frmSplash") ||
-                        (known && context == QLatin1String(known->place)))
+            const bool window = QStringList{"Form1", "frmSplash", "glint::ui::HelpWindow"}.contains(context);
+            EXPECT_TRUE(window || (known && context == QLatin1String(known->place)))
                 << language.toStdString() << " has " << context.toStdString() << ": " << source.toStdString();
         }
     }
+}
+
+// Said words are translated part by part: a player text with its number, or
+// with words the window shows translated in turn; a symbol's name unless its
+// picture is not a bundled one; a framed message said as plain words, its
+// capitals lowered beyond ASCII too. In English they are the machine's own.
+TEST(Translations, SpokenWordsAreTranslatedPartByPartAndInEnglishAreTheMachinesOwn)
+{
+    const std::pair<Words, const char*> rows[] = {
+        {{said(text::kNudgesLeft, "2")}, "noch 2 Stupser"},
+        {{said(text::kStoppedOn, "Selector")}, "gestoppt auf Wähler"},
+        {{asShown("cherry"), asShown("Lucky Seven"), said(text::kTrailAt, "Bonus"), unframed("$$-ROOT SOME GLINT-$$")},
+         "Kirsche, Lucky Seven, Leiter Bonus, räum den glanz ab"},
+        {{said(text::kPoints, "7"), said(text::kRungNamed, "Bonus")}, "7 Punkte, Bonus-Stufe"},
+        {{unframed("Plays: \u00A31.00"), said(text::kSoundOff)}, "Spiele \u00A31.00, Ton aus"},
+    };
+    {
+        const Translations german({QStringLiteral("de")}, kCompiled);
+        for (const auto& [words, spoken] : rows)
+            EXPECT_EQ(spokenText(words).toStdString(), spoken);
+    }
+    for (const auto& [words, spoken] : rows)
+        EXPECT_EQ(spokenText(words).toStdString(), english(words));
 }
 
 TEST(Translations, TheLanguageComesFromTheEnvironmentAndEnglishOrAnUnknownOneLoadsNothing)
