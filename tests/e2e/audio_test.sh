@@ -92,7 +92,7 @@ spin)
         END { print cut, t[0], t[1], t[2] }' "$work/heard" | awk '{ print $1, $2 ":" $3, $4 ":" $5, $6 ":" $7 }')
     [ -n "$cut" ] || fail "the coin sound was not cut off by Start"
     # Desktops' volume controls show the stream by the game's name and icon.
-    pactl list sink-inputs | grep -qF 'application.id = "org.kqproductions.GlintGalore"' &&
+    pactl list sink-inputs | grep -qF 'application.id = "org.kqproductions.glintgalore"' &&
         pactl list sink-inputs | grep -qF 'media.role = "game"' || fail "the stream is not named: $(pactl list sink-inputs)"
     [ "${left#*:}" = LEFT.WAV ] || fail "the first sound of the spin was ${left#*:}, not the left stop"
     [ "${middle#*:}" = reelstop.wav ] || fail "the second sound of the spin was ${middle#*:}, not the middle stop"

@@ -412,7 +412,8 @@ TEST_P(SoundHeardWhole, ToItsLastSample)
 }
 
 INSTANTIATE_TEST_SUITE_P(OnEachServer, SoundHeardWhole,
-                         ::testing::Values(std::pair{"pulseaudio", 70'000}, std::pair{"pipewire", 220}));
+                         ::testing::Values(std::pair{"pulseaudio", 70'000}, std::pair{"pipewire", 220}),
+                         [](const auto& server) { return std::string(server.param.first); });
 
 } // namespace
 } // namespace glint::sound::test
