@@ -191,8 +191,8 @@ sound_timing() {
     heard=$(field stops-heard <"$work/sound")
     median=$(field stop-median <"$work/sound")
     worst=$(field stop-worst <"$work/sound")
-    printf 'stop-sound timing on %s: %d of %d reel stops heard over %d spins, median %.1f ms and worst %.1f ms from the step that asked to the first recorded sample (target every stop heard, median at most 20 ms, worst at most 35 ms)%s\n' \
-        "$sound_note" "$heard" "$stops" "$(field spins <"$work/sound")" "$median" "$worst" \
+    printf 'stop-sound timing on %s: %d of %d reel stops heard over %d spins (and %d right stops the game stopped at once, at the top of the trail), median %.1f ms and worst %.1f ms from the step that asked to the first recorded sample (target every stop heard, median at most 20 ms, worst at most 35 ms)%s\n' \
+        "$sound_note" "$heard" "$stops" "$(field spins <"$work/sound")" "$(field stops-cut <"$work/sound")" "$median" "$worst" \
         "$( [ "$heard" -eq "$stops" ] || printf ' MISSED'; verdict "$median" "<=" 20; verdict "$worst" "<=" 35)" | sed 's/\( MISSED\)\+/ MISSED/'
     printf 'coin latency on %s: median %.1f ms from the click on cash to the first recorded sample, %d of %d coins heard, half a second apart (target median at most 20 ms)%s\n' \
         "$sound_note" "$(field coin-median <"$work/sound")" "$(field coins-heard <"$work/sound")" "$coins" \

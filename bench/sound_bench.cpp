@@ -5,6 +5,12 @@
 //   spins, stops, stops-heard
 //                            spins played until at least STOPS reel stops
 //                            were asked for, those asked for, those found
+//   stops-cut                right reels' stops the game itself stopped in
+//                            the same instant: at the top of the trail with
+//                            no award after it, the rules stop the sound
+//                            right after the right reel's stop starts, so
+//                            it is heard for a render step at most and is
+//                            not among those asked for
 //   stop-median, stop-worst  ms from the step that asked for a stop to its
 //                            first sample (the award that replaces the right
 //                            reel's stop counts as its stop)
@@ -24,6 +30,7 @@
 
 #include "core/machine.h"
 #include "core/sounds.h"
+#include "core/texts.h"
 #include "ui/data_dir.h"
 #include "sound/wave_file.h"
 
@@ -287,6 +294,7 @@ int main(int argc, char* argv[])
         int spin;
     };
     std::vector<Asked> asked;
+    int cut = 0;
     namespace s = glint::sound;
     for (int spin = 0; int(asked.size()) < stops; ++spin) {
         steps.paints.clear();
@@ -308,7 +316,12 @@ int main(int argc, char* argv[])
             asked.push_back({{s::kLeftStop}, paints[size_t(play.leftTurns) - 1], spin});
         if (!play.middleHeld)
             asked.push_back({{s::kMiddleStop}, paints[size_t(play.middleTurns) - 1], spin});
-        asked.push_back({{s::kRightStop, s::kThreeInARow, s::kBonusSpin, s::kNudges, s::kHold}, paints.back(), spin});
+        // The slogan stays on the status line only when no award, and so
+        // no sound, came after the top of the trail.
+        if (window->machine().ui.status.caption == glint::text::kTrailTop.english)
+            ++cut;
+        else
+            asked.push_back({{s::kRightStop, s::kThreeInARow, s::kBonusSpin, s::kNudges, s::kHold}, paints.back(), spin});
     }
     const int spins = asked.back().spin + 1;
 
@@ -361,9 +374,9 @@ int main(int argc, char* argv[])
         if (const auto at = recording.onset(sounds[s::kCoin], clicks[i]))
             delays.push_back((*at - clicks[i]) * 1000);
     }
-    std::printf("spins=%d stops=%zu stops-heard=%zu stop-median=%.1f stop-worst=%.1f coins=%d coins-heard=%zu "
+    std::printf("spins=%d stops=%zu stops-heard=%zu stops-cut=%d stop-median=%.1f stop-worst=%.1f coins=%d coins-heard=%zu "
                 "coin-median=%.1f peak-rss-mb=%.1f close-ms=%.1f\n",
-                spins, asked.size(), stopsHeard, stopMedian, stopWorst, coins, delays.size(),
+                spins, asked.size(), stopsHeard, cut, stopMedian, stopWorst, coins, delays.size(),
                 glint::bench::median(delays), glint::bench::peakResidentMegabytes(), closeMs);
     return 0;
 }
